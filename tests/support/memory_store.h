@@ -1,0 +1,30 @@
+#pragma once
+
+#include "core/settings.h"
+
+#include <map>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace oq {
+
+// A settings store in memory that remembers the order of reads and writes.
+class MemoryStore : public SettingsStore {
+  public:
+    std::map<std::string, std::string> values;
+    std::vector<std::string> reads;
+    std::vector<std::pair<std::string, std::string>> writes;
+
+    std::string read(const std::string& key, const std::string& fallback) override {
+        reads.push_back(key);
+        const auto it = values.find(key);
+        return it == values.end() ? fallback : it->second;
+    }
+    void write(const std::string& key, const std::string& text) override {
+        writes.emplace_back(key, text);
+        values[key] = text;
+    }
+};
+
+} // namespace oq
