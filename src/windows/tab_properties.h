@@ -1,0 +1,55 @@
+#pragma once
+
+#include "core/shared_state.h"
+
+#include <QDialog>
+#include <QPointer>
+#include <QString>
+#include <array>
+
+class QKeyEvent;
+class QLabel;
+class QPushButton;
+class QShowEvent;
+
+namespace oq {
+
+class Platform;
+
+// Lists every value of one tab at full precision, for copying or saving.
+class TabProperties : public QDialog {
+    Q_OBJECT
+
+  public:
+    // boxFilled[i]: whether box i of the tab holds text in the main window. The window opens
+    // directly below mainWindow.
+    TabProperties(SharedState& state, Platform& platform, int tab,
+                  std::array<bool, MaxBoxes> boxFilled, QWidget* mainWindow);
+
+  public slots:
+    // Puts one row on the clipboard; the window stays open.
+    void Command_CopyVal_Click(int index);
+    // Puts all rows on the clipboard and closes.
+    void Command_CopyAllVal_Click();
+    // Writes all rows to a file the user picks and closes; stays open when cancelled or failed.
+    void Command_Save_Click();
+    void Command_OK_Click();
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+  private:
+    // " name: value" CR LF for every row that shows a value.
+    QString rowsText() const;
+    void placeBelowMainWindow();
+
+    SharedState& state_;
+    Platform& platform_;
+    int tab_;
+    QPointer<QWidget> mainWindow_;
+    std::array<QString, MaxBoxes> rowName_;
+    std::array<QLabel*, MaxBoxes> valueLabel_{};
+};
+
+} // namespace oq

@@ -1,0 +1,197 @@
+#include "core/shared_state.h"
+#include "fake_platform.h"
+#include "windows/about_form.h"
+#include "windows/help_form.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+#include <functional>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace oq {
+namespace {
+
+const QString MainCaption = QStringLiteral("Ohmquill, v2.3 - June 2024 / QZ");
+
+template <typename T> T* child(QDialog& dialog, const char* name) {
+    T* widget = dialog.findChild<T*>(QString::fromLatin1(name));
+    EXPECT_NE(widget, nullptr) << name;
+    return widget;
+}
+
+TEST(HelpForm, ShowsTheKeysAndGesturesWordForWord) {
+    SharedState state;
+    HelpForm help(state, nullptr);
+    EXPECT_EQ(help.windowTitle(), QStringLiteral("Key Strokes and Mouse Clicks"));
+
+    const char* const expected[6] = {
+        "On a free space on any Tab:",
+        "Right Click: Open this Help form.\nRight Click + <Ctrl>: Open the About form.\nDouble "
+        "Click: Open Windows calculator.",
+        "On any Numbers box:",
+        "<F1>: Open this Help form.\n<Space> in an empty box: Select the Unknown option associated "
+        "with the selected box if present.\nDouble Click or <Ctrl> + <Del>: Clear the box\n<Shift> "
+        "+ Right Click + or <Shift> + <Enter>: Open a form to show and change number of decimals "
+        "of "
+        "the selected box.\n<Ctrl> + Right Click or <Ctrl> + <Enter>: Open a Properties form with "
+        "all the actual values of the tab.",
+        "On any form except the Main form:",
+        "<Esc>: Close the form and return to Main form. ",
+    };
+    for (int i = 0; i < 6; ++i) {
+        const QString name = QStringLiteral("Label_Help(%1)").arg(i);
+        auto* label = help.findChild<QLabel*>(name);
+        ASSERT_NE(label, nullptr) << name.toStdString();
+        EXPECT_EQ(label->text().toStdString(), expected[i]) << name.toStdString();
+        EXPECT_EQ(label->font().bold(), i % 2 == 0) << name.toStdString();
+        // "<F1>" and "<Esc>" must show as written, not vanish as markup.
+        EXPECT_EQ(label->textFormat(), Qt::PlainText) << name.toStdString();
+    }
+}
+
+// How the user leaves a small window, and whether the main window then keeps its tab.
+struct Leaving {
+    const char* form;
+    const char* how;
+    std::function<void(QDialog&)> act;
+    bool skipChange;
+    int result;
+};
+
+void clickOk(QDialog& d) {
+    QTest::mouseClick(child<QPushButton>(d, "Command_OK"), Qt::LeftButton);
+}
+void escOn(QDialog& d, const char* name) {
+    QTest::keyClick(child<QWidget>(d, name), Qt::Key_Escape);
+}
+
+TEST(HelpAndAboutForms, OkAndEscKeepTheTabButTheCloseBoxDoesNot) {
+    const Leaving cases[] = {
+        {"help", "OK clicked", clickOk, true, QDialog::Accepted},
+        {"help", "Esc on OK", [](QDialog& d) { escOn(d, "Command_OK"); }, true, QDialog::Accepted},
+        {"help", "Esc on a label", [](QDialog& d) { escOn(d, "Label_Help(3)"); }, true,
+         QDialog::Accepted},
+        {"help", "close box", [](QDialog& d) { d.close(); }, false, QDialog::Rejected},
+        {"about", "OK clicked", clickOk, true, QDialog::Accepted},
+        {"about", "Esc on OK", [](QDialog& d) { escOn(d, "Command_OK"); }, true, QDialog::Accepted},
+        {"about", "Esc on Check for Update", [](QDialog& d) { escOn(d, "Command_CheckUpdate"); },
+         true, QDialog::Accepted},
+        {"about", "Esc on the e-mail address", [](QDialog& d) { escOn(d, "Label_eMail"); }, true,
+         QDialog::Accepted},
+        {"about", "close box", [](QDialog& d) { d.close(); }, false, QDialog::Rejected},
+    };
+    for (const Leaving& c : cases) {
+        SCOPED_TRACE(std::string(c.form) + ": " + c.how);
+        SharedState state;
+        FakePlatform platform;
+        std::unique_ptr<QDialog> dialog;
+        if (std::string(c.form) == "help")
+            dialog = std::make_unique<HelpForm>(state, nullptr);
+        else
+            dialog = std::make_unique<AboutForm>(state, platform, MainCaption, nullptr);
+        bool stillOpen = true;
+        platform.onModal = [&](QDialog* d) {
+            c.act(*d);
+            stillOpen = d->isVisible();
+        };
+        const int result = platform.runModal(dialog.get());
+        EXPECT_FALSE(stillOpen);
+        EXPECT_EQ(state.SkipChange, c.skipChange);
+        EXPECT_EQ(result, c.result);
+        EXPECT_TRUE(platform.openedUrls.isEmpty());
+    }
+}
+
+TEST(AboutForm, TakesNameVersionAndDateFromTheMainCaption) {
+    struct Case {
+        QString caption;
+        QString title;
+        QString about;
+    };
+    const Case cases[] = {
+        {MainCaption, "About Ohmquill", "Version: v2.3,  Date: June 2024\n\nWritten by QZ\n\n"},
+        {"Ohmquill, v10.0.1 - 3 March 2031 / QZ", "About Ohmquill",
+         "Version: v10.0.1,  Date: 3 March 2031\n\nWritten by QZ\n\n"},
+        // A caption without the usual marks must still open the window.
+        {"Ohmquill", "About Ohmquill", "Version: ,  Date: \n\nWritten by QZ\n\n"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.caption.toStdString());
+        SharedState state;
+        FakePlatform platform;
+        AboutForm about(state, platform, c.caption, nullptr);
+        EXPECT_EQ(about.windowTitle(), c.title);
+        auto* label = child<QLabel>(about, "Label_About");
+        ASSERT_NE(label, nullptr);
+        EXPECT_EQ(label->text().toStdString(), c.about.toStdString());
+    }
+}
+
+TEST(AboutForm, CheckForUpdateOpensTheUpdatePageAndStaysOpen) {
+    SharedState state;
+    FakePlatform platform;
+    AboutForm about(state, platform, MainCaption, nullptr);
+    about.show();
+    QTest::mouseClick(child<QPushButton>(about, "Command_CheckUpdate"), Qt::LeftButton);
+    EXPECT_EQ(platform.openedUrls, QStringList{"https://www.ohmquill.org/update"});
+    EXPECT_TRUE(about.isVisible());
+    EXPECT_FALSE(state.SkipChange);
+}
+
+TEST(AboutForm, EmailAddressOpensAMessageByMouseAndKeyboard) {
+    SharedState state;
+    FakePlatform platform;
+    AboutForm about(state, platform, MainCaption, nullptr);
+    about.show();
+    auto* eMail = child<QLabel>(about, "Label_eMail");
+    ASSERT_NE(eMail, nullptr);
+    EXPECT_EQ(eMail->text(), QStringLiteral("qz@ohmquill.org"));
+    EXPECT_EQ(eMail->cursor().shape(), Qt::PointingHandCursor);
+    EXPECT_TRUE(eMail->font().underline());
+    EXPECT_NE(eMail->focusPolicy() & Qt::TabFocus, 0);
+
+    const QString message = QStringLiteral("mailto:qz@ohmquill.org?subject=Ohmquill");
+    QTest::mouseClick(eMail, Qt::LeftButton);
+    EXPECT_EQ(platform.openedUrls, QStringList{message});
+
+    QTest::mouseClick(eMail, Qt::RightButton);
+    EXPECT_EQ(platform.openedUrls.size(), 1) << "only the left button clicks";
+
+    QTest::keyClick(eMail, Qt::Key_Space);
+    QTest::keyClick(eMail, Qt::Key_Return);
+    EXPECT_EQ(platform.openedUrls, (QStringList{message, message, message}));
+    // Enter on the address must not also press OK.
+    EXPECT_TRUE(about.isVisible());
+    EXPECT_FALSE(state.SkipChange);
+}
+
+TEST(MailtoUrl, AddsThePrefixOnceAndJoinsSubjectAndBodyAsGiven) {
+    struct Case {
+        const char* address;
+        const char* subject;
+        const char* body;
+        const char* url;
+    };
+    const Case cases[] = {
+        {"a@b.org", "", "", "mailto:a@b.org"},
+        {"MAILTO:a@b.org", "", "", "MAILTO:a@b.org"},
+        {"MailTo:a@b.org", "S", "", "MailTo:a@b.org?subject=S"},
+        {"a@b.org", "Ohmquill", "", "mailto:a@b.org?subject=Ohmquill"},
+        {"a@b.org", "", "B", "mailto:a@b.org?body=B"},
+        {"a@b.org", "S", "B", "mailto:a@b.org?subject=S&body=B"},
+        // Texts pass through unencoded.
+        {"a@b.org", "R & C", "1 k?", "mailto:a@b.org?subject=R & C&body=1 k?"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(MailtoUrl(QString::fromLatin1(c.address), QString::fromLatin1(c.subject),
+                            QString::fromLatin1(c.body))
+                      .toStdString(),
+                  c.url)
+            << c.address << " / " << c.subject << " / " << c.body;
+    }
+}
+
+} // namespace
+} // namespace oq

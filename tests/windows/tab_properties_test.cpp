@@ -1,0 +1,197 @@
+#include "core/shared_state.h"
+#include "fake_platform.h"
+#include "windows/tab_properties.h"
+
+#include <QDir>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace oq {
+namespace {
+
+template <typename T = QPushButton> T* child(QWidget& window, const QString& name) {
+    T* widget = window.findChild<T*>(name);
+    EXPECT_NE(widget, nullptr) << name.toStdString();
+    return widget;
+}
+
+// The rows the user sees, as "name: value", with "(no copy)" where Copy is disabled.
+QStringList shownRows(QWidget& window) {
+    QStringList rows;
+    for (int i = 0; i < MaxBoxes; ++i) {
+        auto* frame = child<QGroupBox>(window, QStringLiteral("Frame_Value(%1)").arg(i));
+        auto* label = child<QLabel>(window, QStringLiteral("Label_CurrentValue(%1)").arg(i));
+        if (!frame->isHidden())
+            rows << frame->title() + ": " + label->text() +
+                        (child(window, QStringLiteral("Command_CopyVal(%1)").arg(i))->isEnabled()
+                             ? ""
+                             : " (no copy)");
+    }
+    return rows;
+}
+
+// The dB, %, X tab after typing 2 as the ratio.
+struct Db1 {
+    SharedState state;
+    FakePlatform platform;
+    std::unique_ptr<TabProperties> window;
+    Db1() {
+        state.Values[TabDB1] = {2, 50, 20 * 0.301029995663981195};
+        window = std::make_unique<TabProperties>(
+            state, platform, TabDB1, std::array<bool, MaxBoxes>{true, true, true}, nullptr);
+        window->show();
+    }
+};
+
+const QByteArray Db1Rows = " Times: 2\r\n Percent: 50\r\n dB: 6.02059991327962\r\n";
+
+TEST(TabProperties, ListsTheTabAtFullPrecisionAndCopiesAll) {
+    Db1 f;
+    EXPECT_EQ(f.window->windowTitle(), QStringLiteral(" Properties of dB, %, X"));
+    EXPECT_EQ(child<QLabel>(*f.window, "Label_AV")->text(),
+              "To change the number of decimals on\na numbers box, Right Click on it with\nSHIFT "
+              "down.");
+    EXPECT_EQ(shownRows(*f.window),
+              QStringList({"Times: 2", "Percent: 50", "dB: 6.02059991327962"}));
+    EXPECT_EQ(child<QGroupBox>(*f.window, "Frame_Value(3)")->title(), QStringLiteral("N/A"));
+
+    QTest::mouseClick(child(*f.window, "Command_CopyVal(1)"), Qt::LeftButton);
+    EXPECT_EQ(f.platform.clipboard, QStringLiteral("Percent: 50\r\n"));
+    EXPECT_TRUE(f.window->isVisible());
+    EXPECT_FALSE(f.state.SkipChange);
+
+    QTest::mouseClick(child(*f.window, "Command_CopyAllVal"), Qt::LeftButton);
+    EXPECT_EQ(f.platform.clipboard.toUtf8(), "dB, %, X:\r\n" + Db1Rows);
+    EXPECT_TRUE(f.state.SkipChange);
+    EXPECT_FALSE(f.window->isVisible());
+}
+
+TEST(TabProperties, RowNamesAndValuesFollowTheTabsModes) {
+    struct Case {
+        int tab;
+        bool standard;
+        int16_t unknown, db2Ref;
+        QStringList rows;
+    };
+    const Case cases[] = {
+        {TabDB2, false, 0, 2, {"dBV: 1", "RMS Voltage: 2", "P-P Voltage: 3"}},
+        {TabDB2, false, 0, 1, {"dBu: 1", "RMS Voltage: 2", "P-P Voltage: 3", "Power: 4"}},
+        {TabIO,
+         true,
+         3,
+         0,
+         {"Resistor1 - Standard Value: 10", "Resistor2 - Standard Value: 20", "Resistor Sum: 30",
+          "Gain: 40"}},
+        {TabNO,
+         true,
+         0,
+         0,
+         {"Resistor1: 10", "Resistor2 - Standard Value: 20", "Resistor Sum: 30", "Gain: 40"}},
+        {TabVD,
+         true,
+         2,
+         0,
+         {"Voltage: 10", "Voltage 1: 20", "Resistor 1: 30", "Resistor 2 - Standard Value: 40",
+          "Resistor Sum: 50"}},
+        {TabSR, false, 1, 0, {"Resistor (R1 + R2): 1", "Resistor 1: 2", "Resistor 2: 3"}},
+        {TabCZ, true, 0, 0, {"Frequency: 1", "Capacitance: 2", "Impedance: 3"}},
+        // Boxes 2 and 3 are empty in the main window.
+        {TabRP,
+         false,
+         0,
+         0,
+         {"Voltage: 1", "Resistor: 2", "Current: Not Defined (no copy)",
+          "Power: Not Defined (no copy)"}},
+    };
+    for (const Case& c : cases) {
+        SharedState state;
+        FakePlatform platform;
+        state.StdValSelected = c.standard;
+        state.UnknownMask[c.tab] = c.unknown;
+        state.DB2Ref = c.db2Ref;
+        state.Values[c.tab] = {1, 2, 3, 4, 5, 6, 7};
+        state.StdValues[c.tab] = {10, 20, 30, 40, 50, 60, 70};
+        const bool all = c.tab != TabRP;
+        TabProperties window(state, platform, c.tab, {true, true, all, all, all, all, all},
+                             nullptr);
+        EXPECT_EQ(shownRows(window), c.rows) << c.rows.join(", ").toStdString();
+    }
+}
+
+TEST(TabProperties, SavesTheListOrSaysWhyNot) {
+    QTemporaryDir dir;
+    const QString good = dir.filePath("db1.txt");
+    QFile old(good); // an earlier, longer list is replaced, not partly overwritten
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+    old.write(QByteArray(500, 'x'));
+    old.close();
+    const QString missing = dir.filePath("no such folder/db1.txt");
+
+    for (const QString& answer : {QString(), missing, good}) {
+        Db1 f;
+        f.platform.saveAnswer = answer;
+        QTest::mouseClick(child(*f.window, "Command_Save"), Qt::LeftButton);
+        SCOPED_TRACE(answer.toStdString());
+        ASSERT_EQ(f.platform.saveRequests.size(), 1u);
+        const auto& request = f.platform.saveRequests[0];
+        EXPECT_EQ(request.title, QStringLiteral("Save dB, %, X Values"));
+        EXPECT_EQ(request.folder, QDir::homePath());
+        EXPECT_EQ(request.defaultSuffix, QStringLiteral("txt"));
+        EXPECT_EQ(request.filter, QStringLiteral("Text Files (*.txt)"));
+        EXPECT_EQ(f.window->isVisible(), answer != good);
+        EXPECT_EQ(f.state.SkipChange, answer == good);
+        ASSERT_EQ(f.platform.messages.size(), answer == missing ? 1u : 0u);
+        if (answer == missing) {
+            EXPECT_EQ(f.platform.messages[0].kind, QStringLiteral("critical"));
+            EXPECT_EQ(f.platform.messages[0].title, request.title);
+            EXPECT_TRUE(f.platform.messages[0].text.contains(QDir::toNativeSeparators(missing)));
+        }
+    }
+    EXPECT_FALSE(QFile::exists(missing));
+    QFile saved(good);
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    EXPECT_EQ(saved.readAll(), "Properties of dB, %, X:\r\n" + Db1Rows + "\r\n");
+}
+
+TEST(TabProperties, EscClosesForTheMainWindowTheCloseBoxDoesNot) {
+    for (bool esc : {true, false}) {
+        Db1 f;
+        if (esc)
+            QTest::keyClick(child(*f.window, "Command_CopyVal(0)"), Qt::Key_Escape);
+        else
+            f.window->close();
+        EXPECT_FALSE(f.window->isVisible()) << esc;
+        EXPECT_EQ(f.state.SkipChange, esc) << esc;
+    }
+}
+
+TEST(TabProperties, OpensBelowTheMainWindowAndStaysOnScreen) {
+    SharedState state;
+    FakePlatform platform;
+    QWidget main;
+    main.show();
+    const QRect area = main.screen()->availableGeometry();
+    main.setGeometry(area.left() + 100, area.top() + 40, 400, 120);
+    TabProperties below(state, platform, TabDB1, {true, true, true}, &main);
+    below.show();
+    const QRect mainFrame = main.frameGeometry();
+    EXPECT_EQ(below.frameGeometry().top(), mainFrame.top() + mainFrame.height());
+    EXPECT_NEAR(below.frameGeometry().center().x(), mainFrame.center().x(), 1);
+
+    // Low on the screen, directly below would hide the window's lower part.
+    main.move(area.left() + 100, area.bottom() - 150);
+    TabProperties low(state, platform, TabDB1, {true, true, true}, &main);
+    low.show();
+    EXPECT_LE(low.frameGeometry().bottom(), area.bottom());
+    EXPECT_GE(low.frameGeometry().top(), area.top());
+}
+
+} // namespace
+} // namespace oq
