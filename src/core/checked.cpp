@@ -13,9 +13,15 @@ double Checked(double x) {
     return x;
 }
 
-double Add(double a, double b) { return Checked(a + b); }
-double Sub(double a, double b) { return Checked(a - b); }
-double Mul(double a, double b) { return Checked(a * b); }
+double Add(double a, double b) {
+    return Checked(a + b);
+}
+double Sub(double a, double b) {
+    return Checked(a - b);
+}
+double Mul(double a, double b) {
+    return Checked(a * b);
+}
 
 double Div(double a, double b) {
     if (b == 0.0)
@@ -23,7 +29,9 @@ double Div(double a, double b) {
     return Checked(a / b);
 }
 
-double Pow(double base, double e) { return Checked(std::pow(base, e)); }
+double Pow(double base, double e) {
+    return Checked(std::pow(base, e));
+}
 
 double Sqrt(double x) {
     if (x < 0.0)
@@ -47,7 +55,11 @@ template <typename Int> Int toInt(double x) {
 }
 } // namespace
 
-int16_t ToInt16(double x) { return toInt<int16_t>(x); }
-int32_t ToInt32(double x) { return toInt<int32_t>(x); }
+int16_t ToInt16(double x) {
+    return toInt<int16_t>(x);
+}
+int32_t ToInt32(double x) {
+    return toInt<int32_t>(x);
+}
 
 } // namespace oq

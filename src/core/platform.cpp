@@ -49,14 +49,16 @@ void QtPlatform::setClipboardText(const QString& text) {
     clipboard->setText(text);
 }
 
-void QtPlatform::openUrl(const QString& url) { QDesktopServices::openUrl(QUrl(url)); }
+void QtPlatform::openUrl(const QString& url) {
+    QDesktopServices::openUrl(QUrl(url));
+}
 
 void QtPlatform::startCalculator() {
 #ifdef Q_OS_WIN
     QProcess::startDetached(QStringLiteral("calc.exe"), {});
 #else
     // The first calculator the desktop has wins.
-    static const char* const candidates[] = {"gnome-calculator", "kcalc",   "galculator",
+    static const char* const candidates[] = {"gnome-calculator", "kcalc",         "galculator",
                                              "mate-calc",        "qalculate-gtk", "xcalc"};
     for (const char* name : candidates) {
         const QString path = QStandardPaths::findExecutable(QString::fromLatin1(name));
@@ -66,6 +68,8 @@ void QtPlatform::startCalculator() {
 #endif
 }
 
-int QtPlatform::runModal(QDialog* dialog) { return dialog->exec(); }
+int QtPlatform::runModal(QDialog* dialog) {
+    return dialog->exec();
+}
 
 } // namespace oq

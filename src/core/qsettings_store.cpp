@@ -24,6 +24,8 @@ void QSettingsStore::write(const std::string& key, const std::string& text) {
                        QString::fromStdString(text));
 }
 
-void QSettingsStore::sync() { settings_.sync(); }
+void QSettingsStore::sync() {
+    settings_.sync();
+}
 
 } // namespace oq

@@ -13,8 +13,7 @@ class QSettingsStore : public SettingsStore {
     QSettingsStore();
     std::string read(const std::string& key, const std::string& fallback) override;
     void write(const std::string& key, const std::string& text) override;
-    // Writes what was stored to disk (atomically); called once at closing.
-    void sync();
+    void sync() override;
 
   private:
     QSettings settings_;

@@ -72,7 +72,9 @@ const char* const TabKey = "Tab";
 const char* const RiseTimeKey = "TR System Rise Time";
 
 // The NC location key has its place between the T-net keys and the first DB1 key.
-bool ncLocationComesBefore(const DecimalsKey& entry) { return entry.tab == TabDB1 && entry.box == 0; }
+bool ncLocationComesBefore(const DecimalsKey& entry) {
+    return entry.tab == TabDB1 && entry.box == 0;
+}
 
 // A code too large for single precision reads as free form rather than as infinity.
 float decimalsCode(const std::string& text) {
@@ -118,6 +120,8 @@ void SaveSettings(SettingsStore& store, const SharedState& state, int currentTab
         store.write(TabKey, std::to_string(currentTab));
 }
 
-std::string DecimalsText(float code) { return NumberTextSingle(code); }
+std::string DecimalsText(float code) {
+    return NumberTextSingle(code);
+}
 
 } // namespace oq

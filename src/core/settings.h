@@ -13,6 +13,8 @@ class SettingsStore {
     virtual ~SettingsStore() = default;
     virtual std::string read(const std::string& key, const std::string& fallback) = 0;
     virtual void write(const std::string& key, const std::string& text) = 0;
+    // Makes what was written durable; called once at closing.
+    virtual void sync() {}
 };
 
 struct DecimalsKey {

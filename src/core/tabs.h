@@ -12,6 +12,7 @@ struct TabInfo {
     const char* caption; // with its mnemonic "&"
     int boxCount;        // number boxes of the tab
     bool offersStandardValues;
+    const char* picture; // schematic resource, nullptr for tabs without one
 };
 
 // The fourteen tabs in strip order.

@@ -27,9 +27,13 @@ void FakePlatform::setClipboardText(const QString& text) {
     ++clipboardWrites;
 }
 
-void FakePlatform::openUrl(const QString& url) { openedUrls << url; }
+void FakePlatform::openUrl(const QString& url) {
+    openedUrls << url;
+}
 
-void FakePlatform::startCalculator() { ++calculatorStarts; }
+void FakePlatform::startCalculator() {
+    ++calculatorStarts;
+}
 
 int FakePlatform::runModal(QDialog* dialog) {
     modalTitles << dialog->windowTitle();

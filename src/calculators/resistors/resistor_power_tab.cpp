@@ -1,0 +1,284 @@
+#include "calculators/resistors/resistor_power_tab.h"
+
+#include "core/checked.h"
+#include "core/controls.h"
+#include "core/main_host.h"
+#include "core/notation.h"
+#include "core/schematic_picture.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace oq {
+
+namespace {
+enum Box { U = 0, R = 1, I = 2, P = 3 };
+const char* const Units[4] = {";V;", ";Ohm;", ";A;", ";W;"};
+const char* const Quantities[4] = {"U", "R", "I", "P"};
+} // namespace
+
+ResistorPowerTab::ResistorPowerTab(MainHost& host, QWidget* parent)
+    : CalculatorTab(host, TabRP, parent)
+    , std_(*this, st_, "RP", QStringLiteral("Use Standard value for  R"),
+           QStringLiteral("Frame_RP")) {
+    auto* grid = new QGridLayout;
+    grid->addWidget(addLabel("Label_RP_1", QStringLiteral("Select 2 Unknown")), 0, 0, 1, 3);
+    const int echoWidth = fontMetrics().horizontalAdvance(QStringLiteral("(-999.99 kOhm)"));
+    for (int b = 0; b < 4; ++b) {
+        check_[b] = new QCheckBox(QLatin1String(Quantities[b]), this);
+        check_[b]->setObjectName(ControlName("Check", "RP", b));
+        FitToCaption(check_[b]);
+        OnClick(check_[b], [this, b] { Check_RP_Click(b); });
+        NumberBox* text = addBox(b);
+        connect(text, &QLineEdit::textChanged, this, [this, b] { Text_RP_Change(b); });
+        echo_[b] = new QLabel(this);
+        echo_[b]->setObjectName(ControlName("Label", "RP_Frmt", b));
+        echo_[b]->setMinimumWidth(echoWidth);
+        grid->addWidget(check_[b], b + 1, 0);
+        grid->addWidget(text, b + 1, 1);
+        grid->addWidget(echo_[b], b + 1, 2);
+    }
+    wrongValue_ = addLabel("Label_RP_WrongValue", QStringLiteral("Incorrect Value"));
+    MakeWarningLabel(wrongValue_);
+    grid->addWidget(wrongValue_, 5, 1, 1, 2);
+
+    clear_ = new QPushButton(QStringLiteral("&Clear All"), this);
+    clear_->setObjectName(QStringLiteral("Command_RP_Clear"));
+    clear_->setEnabled(false);
+    connect(clear_, &QPushButton::clicked, this, [this] { Command_RP_Clear_Click(); });
+    std_.attach({check_.begin(), check_.end()}, clear_,
+                {[this] { showStandard(); }, [this] { showTyped(); },
+                 [this] {
+                     for (int b = 0; b < 4; ++b)
+                         box(b)->setLocked(check_[b]->isChecked());
+                 },
+                 [this] { wrongValue_->show(); }});
+
+    auto* picture = new SchematicPicture(QStringLiteral(":/pictures/rp.svg"), this);
+    picture->setObjectName(QStringLiteral("Picture_RP"));
+
+    auto* right = new QVBoxLayout;
+    right->addLayout(grid);
+    right->addSpacing(fontMetrics().height());
+    right->addWidget(std_.checkBox());
+    right->addWidget(std_.frame());
+    right->addStretch(1);
+    right->addWidget(clear_, 0, Qt::AlignLeft);
+    auto* layout = new QHBoxLayout(this);
+    layout->addWidget(picture, 1);
+    layout->addLayout(right, 2);
+}
+
+int ResistorPowerTab::checkedCount() const {
+    int n = 0;
+    for (const QCheckBox* c : check_)
+        n += c->isChecked() ? 1 : 0;
+    return n;
+}
+
+void ResistorPowerTab::EnableStd_RP(bool enable) {
+    std_.setEnabled(enable);
+}
+
+void ResistorPowerTab::showEcho(int index, double v) {
+    echo_[index]->setText(QLatin1Char('(') + Qs(FormatEng(v, Units[index], decimals(index))) +
+                          QLatin1Char(')'));
+}
+
+void ResistorPowerTab::writeBox(int index, double v) {
+    value(index) = v;
+    box(index)->setText(fixedText(index));
+}
+
+// The unknowns: at most two are checked, and only the two others take typing.
+void ResistorPowerTab::Check_RP_Click(int index) {
+    if (st_.SkipChange) {
+        st_.SkipChange = false;
+        return;
+    }
+    const int n = checkedCount();
+    if (n <= 1) {
+        for (int b = 0; b < 4; ++b) {
+            if (check_[b]->isChecked() && !box(b)->text().isEmpty()) {
+                st_.SkipChange = true;
+                box(b)->clear();
+                echo_[b]->clear();
+            }
+            box(b)->setLocked(true);
+        }
+    } else if (n == 2) {
+        for (int b = 0; b < 4; ++b)
+            box(b)->setLocked(check_[b]->isChecked());
+        if (!box(index)->text().isEmpty())
+            box(index)->clear();
+    } else {
+        st_.SkipChange = true; // a third unknown is refused
+        check_[index]->setChecked(false);
+    }
+    for (int b = 0; b < 4; ++b) {
+        if (!check_[b]->isChecked()) {
+            box(b)->setFocus();
+            break;
+        }
+    }
+}
+
+void ResistorPowerTab::Text_RP_Change(int index) {
+    if (st_.SkipChange) {
+        st_.SkipChange = false;
+        return;
+    }
+    if (lastBox() == -1)
+        return;
+    const int16_t s = lastBox();
+    value(index) = TextValue(box(index)->text().toStdString());
+
+    int given = 0;
+    int filled = 0;
+    for (int b = 0; b < 4; ++b) {
+        if (!check_[b]->isChecked()) {
+            given += 1 << b;
+            if (!box(b)->text().isEmpty())
+                ++filled;
+        }
+    }
+    st_.UnknownMask[TabRP] = static_cast<int16_t>(15 - given);
+
+    if (filled < 2) {
+        EnableStd_RP(false);
+        if (box(index)->text().isEmpty())
+            echo_[index]->clear();
+        for (int b = 0; b < 4; ++b) {
+            if (check_[b]->isChecked()) {
+                st_.SkipChange = true;
+                box(b)->clear();
+                st_.SkipChange = false;
+                echo_[b]->clear();
+            }
+        }
+        clear_->setEnabled(filled == 1);
+        return;
+    }
+
+    wrongValue_->hide();
+    lastBox() = -1;
+    try {
+        const double u = value(U), r = value(R), i = value(I), p = value(P);
+        switch (given) {
+        case 3: // U, R
+            writeBox(I, Div(u, r));
+            writeBox(P, Div(Pow(u, 2.0), r));
+            break;
+        case 5: // U, I
+            writeBox(R, Div(u, i));
+            writeBox(P, Mul(u, i));
+            break;
+        case 6: // R, I
+            writeBox(U, Mul(r, i));
+            writeBox(P, Mul(Pow(i, 2.0), r));
+            break;
+        case 9: // U, P
+            writeBox(R, Div(Pow(u, 2.0), p));
+            writeBox(I, Div(p, u));
+            break;
+        case 10: // R, P
+            writeBox(U, Sqrt(Mul(p, r)));
+            writeBox(I, Sqrt(Div(p, r)));
+            break;
+        case 12: // I, P
+            writeBox(R, Div(p, Pow(i, 2.0)));
+            writeBox(U, Div(p, i));
+            break;
+        default:
+            break;
+        }
+        lastBox() = s;
+        EnableStd_RP(!check_[R]->isChecked());
+        for (int b = 0; b < 4; ++b)
+            showEcho(b, value(b));
+    } catch (const CalcError&) {
+        wrongValue_->show();
+        EnableStd_RP(false);
+        lastBox() = s;
+    }
+}
+
+// R snapped to the chosen series; the unknowns follow from it. Values keep what was typed.
+void ResistorPowerTab::showStandard() {
+    const double rs = std_.snap(value(R));
+    double u = value(U), i = value(I), p = value(P);
+    switch (st_.UnknownMask[TabRP]) {
+    case 5: // U and I unknown
+        u = Sqrt(Mul(rs, p));
+        i = Sqrt(Div(p, rs));
+        break;
+    case 9: // U and P unknown
+        u = Mul(rs, i);
+        p = Mul(Pow(i, 2.0), rs);
+        break;
+    case 12: // I and P unknown
+        i = Div(u, rs);
+        p = Div(Pow(u, 2.0), rs);
+        break;
+    default:
+        break;
+    }
+    const std::array<double, 4> shown = {u, rs, i, p};
+    for (int b = 0; b < 4; ++b)
+        st_.StdValues[TabRP][b] = shown[b];
+    for (int b : {U, I, P}) {
+        if (check_[b]->isChecked())
+            box(b)->setText(Qs(FormatFixedTrim(shown[b], decimals(b))));
+        showEcho(b, shown[b]);
+    }
+    box(R)->setText(Qs(FormatEng(rs, "; ;", std_.formatCode())));
+    echo_[R]->clear();
+}
+
+void ResistorPowerTab::showTyped() {
+    for (int b = 0; b < 4; ++b) {
+        box(b)->setText(fixedText(b));
+        showEcho(b, value(b));
+    }
+}
+
+void ResistorPowerTab::Command_RP_Clear_Click() {
+    const int16_t s = lastBox();
+    lastBox() = -1;
+    for (int b = 0; b < 4; ++b) {
+        box(b)->clear();
+        value(b) = 0;
+        echo_[b]->clear();
+    }
+    EnableStd_RP(false);
+    wrongValue_->hide();
+    clear_->setEnabled(false);
+    lastBox() = s;
+    focusBox(s);
+}
+
+// Space in an empty box marks or unmarks its quantity as unknown; a third is never marked.
+bool ResistorPowerTab::boxSpace(int index) {
+    if (!box(index)->text().isEmpty())
+        return false;
+    if (checkedCount() >= 2) {
+        if (check_[index]->isChecked())
+            check_[index]->setChecked(false);
+    } else {
+        check_[index]->toggle();
+    }
+    return false;
+}
+
+void ResistorPowerTab::redisplayBox(int index) {
+    CalculatorTab::redisplayBox(index);
+    showEcho(index, value(index));
+}
+
+} // namespace oq

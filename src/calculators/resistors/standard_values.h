@@ -1,0 +1,66 @@
+#pragma once
+
+#include <QString>
+#include <array>
+#include <functional>
+#include <vector>
+
+class QAbstractButton;
+class QCheckBox;
+class QGroupBox;
+class QPushButton;
+class QRadioButton;
+
+namespace oq {
+
+class CalculatorTab;
+struct SharedState;
+
+// The "Use Standard values" check box of a resistor tab with its E-96 / E-24 pair. Switching it
+// on snaps the tab's resistors to the chosen series and shows what the circuit then does;
+// switching it off brings back what the user typed. This class runs the part every tab shares:
+// the handler stays quiet while the boxes are written, everything is locked while standard
+// values show, and the focus goes back to the box that had it.
+class StandardValues {
+  public:
+    struct Actions {
+        std::function<void()> showStandard; // snap, recompute, write the boxes and StdValues
+        std::function<void()> showTyped;    // rewrite the replaced boxes from Values
+        std::function<void()> unlockInputs; // unlock the boxes that take typing in this mode
+        std::function<void()> failed;       // a snapped value gave no valid result
+    };
+
+    // `code` names the controls (Check_<code>_StdVal, Option_<code>_STD(i)); the frame gets
+    // `frameName`.
+    StandardValues(CalculatorTab& tab, SharedState& state, const char* code, const QString& caption,
+                   const QString& frameName);
+
+    // The unknown selectors and the Clear button, disabled while standard values show.
+    void attach(std::vector<QAbstractButton*> selectors, QPushButton* clear, Actions actions);
+
+    QCheckBox* checkBox() const { return check_; }
+    QGroupBox* frame() const { return frame_; }
+    QRadioButton* option(int index) const { return options_[static_cast<size_t>(index)]; }
+
+    // Enables the check box and both series options (EnableStd_<code>).
+    void setEnabled(bool enable);
+    bool isOn() const;
+    // The nearest member of the chosen series.
+    double snap(double value) const;
+    // FormatEng code of a snapped value: three digits for E-96, two for E-24.
+    float formatCode() const;
+
+  private:
+    void clicked();
+
+    CalculatorTab& tab_;
+    SharedState& st_;
+    QCheckBox* check_;
+    QGroupBox* frame_;
+    std::array<QRadioButton*, 2> options_{};
+    std::vector<QAbstractButton*> selectors_;
+    QPushButton* clear_ = nullptr;
+    Actions actions_;
+};
+
+} // namespace oq

@@ -1,0 +1,125 @@
+#include "core/calculator_tab.h"
+
+#include "core/controls.h"
+#include "core/main_host.h"
+#include "core/notation.h"
+#include "core/platform.h"
+#include "core/schematic_picture.h"
+#include "core/tabs.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+
+namespace oq {
+
+CalculatorTab::CalculatorTab(MainHost& host, int tab, QWidget* parent)
+    : QWidget(parent)
+    , host_(host)
+    , st_(host.state())
+    , tab_(tab) {
+    setObjectName(QStringLiteral("Tab_") + QLatin1String(code()));
+}
+
+const char* CalculatorTab::code() const {
+    return Tabs[tab_].code;
+}
+
+NumberBox* CalculatorTab::box(int index) const {
+    return index >= 0 && index < boxCount() ? boxes_[index] : nullptr;
+}
+
+NumberBox* CalculatorTab::addBox(int index, BoxRules rules) {
+    auto* b = new NumberBox(*this, index, rules, this);
+    b->setObjectName(ControlName("Text", code(), index));
+    if (static_cast<int>(boxes_.size()) <= index)
+        boxes_.resize(index + 1, nullptr);
+    boxes_[index] = b;
+    return b;
+}
+
+QLabel* CalculatorTab::addLabel(const char* name, const QString& caption) {
+    auto* label = new QLabel(caption, this);
+    label->setObjectName(QLatin1String(name));
+    return label;
+}
+
+QString CalculatorTab::fixedText(int index) const {
+    return Qs(FormatFixedTrim(st_.Values[tab_][index], decimals(index)));
+}
+
+void CalculatorTab::focusBox(int index) {
+    if (NumberBox* b = box(index)) {
+        b->setFocus();
+        b->end(false);
+    }
+}
+
+void CalculatorTab::enterTab() {
+    reselectLastOption();
+    const int last = st_.LastBox[tab_];
+    if (NumberBox* b = box(last >= 0 ? last : 0))
+        b->setFocus();
+}
+
+bool CalculatorTab::boxSpace(int) {
+    return false;
+}
+bool CalculatorTab::boxMinus(int) {
+    return false;
+}
+
+void CalculatorTab::boxDoubleClick(int index) {
+    NumberBox* b = box(index);
+    if (b && !b->isLocked() && !b->text().isEmpty())
+        b->clear();
+}
+
+void CalculatorTab::boxGotFocus(int index) {
+    lastBox() = static_cast<int16_t>(index);
+}
+
+void CalculatorTab::boxHelp() {
+    host_.openHelp();
+}
+
+void CalculatorTab::boxRightClick(int index, int modifiers) {
+    NumberBox* b = box(index);
+    if (!b || modifiers == 0)
+        return;
+    lastBox() = static_cast<int16_t>(index);
+    b->setFocus();
+    if (modifiers != ModShift) {
+        host_.openProperties();
+    } else if (refusesDecimalsWhileStandard() && st_.StdValSelected) {
+        host_.platform().information(window(), QStringLiteral("Set Decimals"),
+                                     QStringLiteral("Number of decimals can't be changed while\n"
+                                                    "Standard Values are selected."));
+    } else {
+        host_.openDecimals();
+        if (!b->text().isEmpty() && !st_.DecimalsCancelled)
+            redisplayBox(index);
+        else
+            st_.DecimalsCancelled = false;
+    }
+    b->setFocus();
+    b->end(false);
+}
+
+void CalculatorTab::redisplayBox(int index) {
+    NumberBox* b = box(index);
+    st_.SkipChange = true;
+    b->setText(fixedText(index));
+    st_.SkipChange = false;
+}
+
+PictureTab::PictureTab(MainHost& host, int tab, QWidget* parent)
+    : CalculatorTab(host, tab, parent) {
+    auto* layout = new QHBoxLayout(this);
+    if (const char* picture = Tabs[static_cast<size_t>(tab)].picture) {
+        auto* view = new SchematicPicture(QLatin1String(picture), this);
+        view->setObjectName(QStringLiteral("Picture_") + QLatin1String(code()));
+        layout->addWidget(view, 0, Qt::AlignCenter);
+    }
+}
+
+} // namespace oq

@@ -1,0 +1,73 @@
+#pragma once
+
+#include "core/number_box.h"
+#include "core/shared_state.h"
+
+#include <QWidget>
+#include <vector>
+
+class QLabel;
+
+namespace oq {
+
+class MainHost;
+
+// One tab of the main window: owns its controls and handlers. The box gestures common to all
+// tabs live here; a tab overrides only where it behaves differently.
+class CalculatorTab : public QWidget {
+    Q_OBJECT
+  public:
+    CalculatorTab(MainHost& host, int tab, QWidget* parent = nullptr);
+
+    int tabIndex() const { return tab_; }
+    const char* code() const;
+    int boxCount() const { return static_cast<int>(boxes_.size()); }
+    NumberBox* box(int index) const;
+
+    // Gives a box the focus with the caret at the end of its text.
+    void focusBox(int index);
+
+    // Runs when the tab comes to the front: re-select the last unknown, then focus the last box.
+    virtual void enterTab();
+
+    // Box gestures; the defaults are those of the resistor tabs.
+    // Space in a box; true lets the blank into the box when it is still editable.
+    virtual bool boxSpace(int index);
+    // "-" typed in a box with the minus rule; true lets it in.
+    virtual bool boxMinus(int index);
+    virtual void boxDoubleClick(int index);
+    virtual void boxRightClick(int index, int modifiers);
+    virtual void boxGotFocus(int index);
+    virtual void boxHelp();
+
+  protected:
+    double& value(int index) { return st_.Values[tab_][index]; }
+    float decimals(int index) const { return st_.Decimals[tab_][index]; }
+    int16_t& lastBox() { return st_.LastBox[tab_]; }
+    // The value of a box as the box shows it: FormatFixedTrim with the box's decimals code.
+    QString fixedText(int index) const;
+
+    NumberBox* addBox(int index, BoxRules rules = {});
+    QLabel* addLabel(const char* name, const QString& caption);
+    // Shows the box's value again after its decimals code changed.
+    virtual void redisplayBox(int index);
+    // Tabs with standard values refuse the decimals dialog while those are shown.
+    virtual bool refusesDecimalsWhileStandard() const { return true; }
+    virtual void reselectLastOption() {}
+
+    MainHost& host_;
+    SharedState& st_;
+    const int tab_;
+
+  private:
+    std::vector<NumberBox*> boxes_;
+};
+
+// A tab whose calculator is not there yet: its schematic and nothing else.
+class PictureTab : public CalculatorTab {
+    Q_OBJECT
+  public:
+    PictureTab(MainHost& host, int tab, QWidget* parent = nullptr);
+};
+
+} // namespace oq

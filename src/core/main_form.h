@@ -1,0 +1,65 @@
+#pragma once
+
+#include "core/main_host.h"
+#include "core/shared_state.h"
+
+#include <QWidget>
+#include <array>
+
+class QDialog;
+class QPushButton;
+
+namespace oq {
+
+class CalculatorTab;
+class SettingsStore;
+class TabStrip;
+
+// The main window: the tab strip with the fourteen calculators and the Exit button. Owns the
+// shared state for the whole run, reads the settings at start and writes back what changed when
+// it closes.
+class MainForm : public QWidget, public MainHost {
+    Q_OBJECT
+  public:
+    static constexpr const char* Caption = "Ohmquill, v2.3 - June 2024 / QZ";
+
+    MainForm(Platform& platform, SettingsStore& store, QWidget* parent = nullptr);
+
+    SharedState& state() override { return st_; }
+    Platform& platform() override { return platform_; }
+    int currentTab() const override;
+    void openHelp() override;
+    void openAbout() override;
+    void openDecimals() override;
+    void openProperties() override;
+
+    TabStrip* strip() const { return strip_; }
+    CalculatorTab* tab(int index) const { return tabs_[static_cast<size_t>(index)]; }
+
+    // Brings back the start tab unless a small window's closing button asked to stay.
+    void activationRule();
+    // Saves the changed settings; runs once, however the program ends.
+    void unload();
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void buildTabs();
+    void tabEntry(int index);
+    void runSmallWindow(QDialog* window);
+    void stripRightClicked(Qt::KeyboardModifiers modifiers);
+
+    Platform& platform_;
+    SettingsStore& store_;
+    SharedState st_;
+    TabStrip* strip_ = nullptr;
+    QPushButton* exit_ = nullptr;
+    std::array<CalculatorTab*, TabCount> tabs_{};
+    bool built_ = false;
+    bool shown_ = false;
+    bool unloaded_ = false;
+};
+
+} // namespace oq

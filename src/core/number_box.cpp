@@ -1,0 +1,140 @@
+#include "core/number_box.h"
+
+#include "core/calculator_tab.h"
+
+#include <QContextMenuEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
+
+namespace oq {
+
+int ModifierBits(Qt::KeyboardModifiers modifiers) {
+    int bits = 0;
+    if (modifiers & Qt::ShiftModifier)
+        bits |= ModShift;
+    if (modifiers & Qt::ControlModifier)
+        bits |= ModCtrl;
+    if (modifiers & Qt::AltModifier)
+        bits |= ModAlt;
+    return bits;
+}
+
+NumberBox::NumberBox(CalculatorTab& tab, int index, BoxRules rules, QWidget* parent)
+    : QLineEdit(parent)
+    , tab_(tab)
+    , index_(index)
+    , rules_(rules) {
+    setReadOnly(true);
+}
+
+void NumberBox::keyPressEvent(QKeyEvent* event) {
+    // Keys reach a box only while the user works in it.
+    if (!hasFocus())
+        tab_.boxGotFocus(index_);
+
+    const int mods = ModifierBits(event->modifiers());
+    switch (event->key()) {
+    case Qt::Key_F1:
+        tab_.boxHelp();
+        return;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (rules_.gestures) {
+            tab_.boxRightClick(index_, mods);
+            return;
+        }
+        break;
+    case Qt::Key_Delete:
+        if (mods == ModCtrl) {
+            tab_.boxDoubleClick(index_);
+            return;
+        }
+        break;
+    default:
+        break;
+    }
+
+    const QString text = event->text();
+    const bool typed =
+        !text.isEmpty() && text.at(0).isPrint() &&
+        !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+    if (!typed) { // editing and navigation keys, copy and paste
+        QLineEdit::keyPressEvent(event);
+        return;
+    }
+    const QChar c = text.at(0);
+    if (isReadOnly() && c != QLatin1Char(' ')) {
+        QLineEdit::keyPressEvent(event); // a locked box drops it
+        return;
+    }
+    if (c >= QLatin1Char('0') && c <= QLatin1Char('9')) {
+        if (rules_.digits)
+            QLineEdit::keyPressEvent(event);
+        return;
+    }
+    if (c == QLatin1Char('.') || c == QLatin1Char(',')) {
+        typeDecimalPoint();
+        return;
+    }
+    if (c == QLatin1Char('-') && rules_.minus) {
+        if (tab_.boxMinus(index_))
+            QLineEdit::keyPressEvent(event);
+        return;
+    }
+    if (c == QLatin1Char(' ') && rules_.space) {
+        if (tab_.boxSpace(index_) && !isReadOnly())
+            insert(QStringLiteral(" "));
+        return;
+    }
+    // Anything else is not part of a number.
+}
+
+void NumberBox::typeDecimalPoint() {
+    const QString old = text();
+    const int start = hasSelectedText() ? selectionStart() : cursorPosition();
+    if (old.isEmpty() || selectedText() == old) {
+        setText(QStringLiteral("0."));
+        end(false);
+    } else if (!old.contains(QLatin1Char('.')) && start == 0) {
+        setText(QStringLiteral("0.") + old);
+        end(false);
+    } else if (!old.contains(QLatin1Char('.'))) {
+        insert(QStringLiteral("."));
+    }
+}
+
+void NumberBox::mousePressEvent(QMouseEvent* event) {
+    const int mods = ModifierBits(event->modifiers());
+    if (event->button() == Qt::RightButton && mods != 0 && rules_.gestures) {
+        // The box's own context menu must not open over the gesture's window.
+        swallowMenu_ = true;
+        event->accept();
+        tab_.boxRightClick(index_, mods);
+        return;
+    }
+    QLineEdit::mousePressEvent(event);
+    event->accept(); // a click in a box is never a click on the tab's free space
+}
+
+void NumberBox::mouseDoubleClickEvent(QMouseEvent* event) {
+    QLineEdit::mouseDoubleClickEvent(event);
+    event->accept();
+    if (event->button() == Qt::LeftButton)
+        tab_.boxDoubleClick(index_);
+}
+
+void NumberBox::contextMenuEvent(QContextMenuEvent* event) {
+    if (swallowMenu_ || (rules_.gestures && ModifierBits(event->modifiers()) != 0)) {
+        swallowMenu_ = false;
+        event->accept();
+        return;
+    }
+    QLineEdit::contextMenuEvent(event);
+}
+
+void NumberBox::focusInEvent(QFocusEvent* event) {
+    QLineEdit::focusInEvent(event);
+    tab_.boxGotFocus(index_);
+}
+
+} // namespace oq

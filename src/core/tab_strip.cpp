@@ -1,0 +1,153 @@
+#include "core/tab_strip.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QShortcut>
+#include <QStackedWidget>
+#include <QStyleOptionTab>
+#include <QStylePainter>
+#include <QVBoxLayout>
+
+namespace oq {
+
+StripRow::StripRow(QWidget* parent)
+    : QTabBar(parent) {
+    setExpanding(false);
+    setUsesScrollButtons(false);
+    setDrawBase(false);
+    setFocusPolicy(Qt::NoFocus);
+    connect(this, &QTabBar::tabBarClicked, this, [this](int index) {
+        if (index >= 0)
+            emit picked(index);
+    });
+    connect(this, &QTabBar::currentChanged, this, [this](int index) {
+        if (active_ && index >= 0)
+            emit picked(index);
+    });
+}
+
+void StripRow::setActive(bool active) {
+    if (active_ == active)
+        return;
+    active_ = active;
+    update();
+}
+
+bool StripRow::event(QEvent* event) {
+    const bool handled = QTabBar::event(event);
+    // A mnemonic makes its tab the row's current one; report it even when it already was.
+    if (event->type() == QEvent::Shortcut && currentIndex() >= 0)
+        emit picked(currentIndex());
+    return handled;
+}
+
+void StripRow::paintEvent(QPaintEvent* event) {
+    if (active_) {
+        QTabBar::paintEvent(event);
+        return;
+    }
+    QStylePainter painter(this);
+    for (int i = 0; i < count(); ++i) {
+        QStyleOptionTab option;
+        initStyleOption(&option, i);
+        option.state &= ~(QStyle::State_Selected | QStyle::State_HasFocus);
+        option.selectedPosition = QStyleOptionTab::NotAdjacent;
+        painter.drawControl(QStyle::CE_TabBarTab, option);
+    }
+}
+
+TabStrip::TabStrip(int tabsPerRow, QWidget* parent)
+    : QWidget(parent)
+    , perRow_(tabsPerRow)
+    , stack_(new QStackedWidget(this)) {
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(stack_, 1);
+    stack_->setFrameShape(QFrame::StyledPanel);
+
+    auto addShortcut = [this](QKeySequence keys, int delta) {
+        auto* shortcut = new QShortcut(keys, this);
+        shortcut->setContext(Qt::WindowShortcut);
+        connect(shortcut, &QShortcut::activated, this, [this, delta] { step(delta); });
+    };
+    addShortcut(QKeySequence(Qt::CTRL | Qt::Key_Tab), 1);
+    addShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), -1);
+    addShortcut(QKeySequence(Qt::CTRL | Qt::Key_PageDown), 1);
+    addShortcut(QKeySequence(Qt::CTRL | Qt::Key_PageUp), -1);
+}
+
+int TabStrip::addTab(QWidget* page, const QString& caption) {
+    const int index = count();
+    if (index % perRow_ == 0) {
+        auto* row = new StripRow(this);
+        const int rowIndex = static_cast<int>(rows_.size());
+        connect(row, &StripRow::picked, this,
+                [this, rowIndex](int local) { setCurrentIndex(rowIndex * perRow_ + local); });
+        connect(row, &QTabBar::tabBarDoubleClicked, this, &TabStrip::doubleClicked);
+        rows_.push_back(row);
+        static_cast<QVBoxLayout*>(layout())->insertWidget(rowIndex, row);
+    }
+    rows_.back()->addTab(caption);
+    pages_.push_back(page);
+    stack_->addWidget(page);
+    if (current_ < 0)
+        setCurrentIndex(0);
+    return index;
+}
+
+QWidget* TabStrip::widget(int index) const {
+    return index >= 0 && index < count() ? pages_[static_cast<size_t>(index)] : nullptr;
+}
+
+QString TabStrip::tabText(int index) const {
+    if (index < 0 || index >= count())
+        return {};
+    return rows_[static_cast<size_t>(index / perRow_)]->tabText(index % perRow_);
+}
+
+void TabStrip::setCurrentIndex(int index) {
+    if (index < 0 || index >= count() || index == current_)
+        return;
+    current_ = index;
+    const size_t activeRow = static_cast<size_t>(index / perRow_);
+    for (size_t r = 0; r < rows_.size(); ++r) {
+        rows_[r]->setActive(r == activeRow);
+        if (r == activeRow) {
+            const QSignalBlocker blocker(rows_[r]);
+            rows_[r]->setCurrentIndex(index % perRow_);
+        }
+    }
+    stack_->setCurrentIndex(index);
+    emit currentChanged(index);
+}
+
+void TabStrip::step(int delta) {
+    setCurrentIndex((current_ + delta + count()) % count());
+}
+
+// Controls keep their own clicks; captions, labels, frames, pictures and the page are free space.
+bool TabStrip::isFreeSpace(const QPoint& pos) const {
+    for (QWidget* w = childAt(pos); w && w != this; w = w->parentWidget())
+        if (qobject_cast<QAbstractButton*>(w) || qobject_cast<QLineEdit*>(w) ||
+            qobject_cast<QComboBox*>(w))
+            return false;
+    return true;
+}
+
+void TabStrip::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::RightButton && isFreeSpace(event->position().toPoint()))
+        emit rightClicked(event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier |
+                                                Qt::AltModifier | Qt::MetaModifier));
+    event->accept();
+}
+
+void TabStrip::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton && isFreeSpace(event->position().toPoint()))
+        emit doubleClicked();
+    event->accept();
+}
+
+} // namespace oq

@@ -1,0 +1,124 @@
+#include "core/qsettings_store.h"
+#include "core/settings.h"
+#include "memory_store.h"
+
+#include <QDir>
+#include <QSettings>
+#include <QStandardPaths>
+#include <gtest/gtest.h>
+
+namespace oq {
+namespace {
+
+TEST(Settings, FreshUserGetsDefaultsAndReadsEveryKeyInOrder) {
+    MemoryStore store;
+    SharedState st;
+    LoadSettings(store, st);
+    EXPECT_FLOAT_EQ(st.Decimals[TabRP][0], 1.2f);
+    EXPECT_FLOAT_EQ(st.Decimals[TabTR][1], 1.2f);
+    for (int b = 2; b <= 4; ++b)
+        EXPECT_FLOAT_EQ(st.Decimals[TabTR][b], 1.1f);
+    EXPECT_EQ(st.StartTab, 0);
+    EXPECT_EQ(st.NCNewEntryLocation, "0001");
+    EXPECT_EQ(st.Values[TabTR][2], 0.0);
+
+    ASSERT_EQ(store.reads.size(), 58u);
+    EXPECT_EQ(store.reads[0], "RP Voltage Decimals");
+    EXPECT_EQ(store.reads[25], "T Reverse Attenuation Decimals");
+    EXPECT_EQ(store.reads[26], "NC New Entry Location");
+    EXPECT_EQ(store.reads[27], "DB1 Times Decimals");
+    EXPECT_EQ(store.reads[55], "IO Gain Decimals");
+    EXPECT_EQ(store.reads[56], "Tab");
+    EXPECT_EQ(store.reads[57], "TR System Rise Time");
+
+    SaveSettings(store, st, 0, "");
+    EXPECT_TRUE(store.writes.empty());
+}
+
+TEST(Settings, StoredTextsAreReadTolerantly) {
+    struct Case {
+        const char* key;
+        const char* stored;
+        int tab, box;
+        float code;
+    };
+    const Case cases[] = {
+        {"RP Power Decimals", " 1.3", TabRP, 3, 1.3f},
+        {"VD Voltage1 Decimals", "104", TabVD, 0, 104.0f},
+        {"DB1 dB Decimals", "garbage", TabDB1, 2, 0.0f},     // damaged: free form
+        {"CZ Frequency Decimals", "", TabCZ, 0, 0.0f},       // empty: free form
+        {"IO Gain Decimals", "1E99", TabIO, 3, 0.0f},        // beyond single precision
+        {"LZ Impedance Decimals", " 101", TabLZ, 2, 101.0f}, // used as it stands
+    };
+    MemoryStore store;
+    for (const Case& c : cases)
+        store.values[c.key] = c.stored;
+    SharedState st;
+    LoadSettings(store, st);
+    for (const Case& c : cases) {
+        EXPECT_FLOAT_EQ(st.Decimals[c.tab][c.box], c.code) << c.key;
+        EXPECT_FLOAT_EQ(st.DecimalsAtStart[c.tab][c.box], c.code) << c.key;
+    }
+}
+
+TEST(Settings, StartTabFallsBackToTheFirstTab) {
+    const std::pair<const char*, int> cases[] = {
+        {"7", 7},  {" 13", 13},  {"2.5", 2},   {"3.5", 4}, {"14", 0},
+        {"-1", 0}, {"99999", 0}, {"1E300", 0}, {"tab", 0}, {"", 0},
+    };
+    for (const auto& [stored, expected] : cases) {
+        MemoryStore store;
+        store.values["Tab"] = stored;
+        SharedState st;
+        LoadSettings(store, st);
+        EXPECT_EQ(st.StartTab, expected) << '"' << stored << '"';
+    }
+}
+
+TEST(Settings, OnlyChangedValuesAreWrittenInCatalogueOrder) {
+    MemoryStore store;
+    SharedState st;
+    LoadSettings(store, st);
+    st.Decimals[TabIO][3] = 103.0f;
+    st.DecimalsChanged[TabIO][3] = true;
+    st.Decimals[TabRP][1] = 1.0f;
+    st.DecimalsChanged[TabRP][1] = true;
+    st.Decimals[TabDB1][0] = 0.0f;
+    st.DecimalsChanged[TabDB1][0] = true;
+    st.NCEntryLocationChanged = true;
+    st.NCNewEntryLocation = "0100";
+    st.TRSysRiseTimeChanged = true;
+    SaveSettings(store, st, 7, "3.5");
+
+    const std::vector<std::pair<std::string, std::string>> expected = {
+        {"RP Resistor Decimals", " 1"}, {"NC New Entry Location", "0100"},
+        {"DB1 Times Decimals", " 0"},   {"IO Gain Decimals", " 103"},
+        {"TR System Rise Time", "3.5"}, {"Tab", "7"},
+    };
+    EXPECT_EQ(store.writes, expected);
+}
+
+// The real store: a per-user INI file in the folder the test run points XDG_CONFIG_HOME at.
+TEST(Settings, IniFileKeepsTextsAcrossStores) {
+    const QString path = QDir(qEnvironmentVariable("XDG_CONFIG_HOME"))
+                             .filePath(QStringLiteral("Calculations/Calculations.ini"));
+    QFile::remove(path);
+    {
+        QSettingsStore store;
+        store.write("RP Power Decimals", " 1.4");
+        store.write("Tab", "7");
+        store.sync();
+    }
+    ASSERT_TRUE(QFile::exists(path));
+    QSettings ini(path, QSettings::IniFormat);
+    EXPECT_EQ(ini.value(QStringLiteral("Settings/RP Power Decimals")).toString(),
+              QStringLiteral(" 1.4"));
+    QSettingsStore again;
+    EXPECT_EQ(again.read("RP Power Decimals", "1.2"), " 1.4");
+    EXPECT_EQ(again.read("Tab", "0"), "7");
+    EXPECT_EQ(again.read("RP Voltage Decimals", "1.2"), "1.2");
+    QFile::remove(path);
+}
+
+} // namespace
+} // namespace oq
