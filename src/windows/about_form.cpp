@@ -121,8 +121,7 @@ void OpenEmail(Platform& platform, const QString& address, const QString& subjec
 
 AboutForm::AboutForm(SharedState& state, Platform& platform, const QString& mainCaption,
                      QWidget* parent)
-    : QDialog(parent)
-    , state_(state)
+    : SmallWindow(state, parent)
     , platform_(platform) {
     setObjectName(QStringLiteral("AboutForm"));
 
@@ -176,8 +175,7 @@ AboutForm::AboutForm(SharedState& state, Platform& platform, const QString& main
 }
 
 void AboutForm::Command_OK_Click() {
-    state_.SkipChange = true;
-    accept();
+    closeKeepingTab();
 }
 
 void AboutForm::Command_CheckUpdate_Click() {
@@ -186,17 +184,6 @@ void AboutForm::Command_CheckUpdate_Click() {
 
 void AboutForm::Label_eMail_Click() {
     OpenEmail(platform_, MakerAddress, MailSubject, QString());
-}
-
-void AboutForm::keyPressEvent(QKeyEvent* event) {
-    // Esc on any control leaves like OK; left to QDialog it would reject, as the close box does,
-    // and the main window would then lose its current tab.
-    if (event->key() == Qt::Key_Escape || event->matches(QKeySequence::Cancel)) {
-        event->accept();
-        Command_OK_Click();
-        return;
-    }
-    QDialog::keyPressEvent(event);
 }
 
 } // namespace oq

@@ -1,6 +1,7 @@
 #pragma once
 
-#include <QDialog>
+#include "windows/small_window.h"
+
 #include <QString>
 
 class QKeyEvent;
@@ -19,7 +20,7 @@ void OpenEmail(Platform& platform, const QString& address, const QString& subjec
                const QString& body);
 
 // Program name, version and date, the update page and the maker's e-mail address.
-class AboutForm : public QDialog {
+class AboutForm : public SmallWindow {
     Q_OBJECT
 
   public:
@@ -33,10 +34,9 @@ class AboutForm : public QDialog {
     void Label_eMail_Click();
 
   protected:
-    void keyPressEvent(QKeyEvent* event) override;
+    void escapePressed() override { Command_OK_Click(); }
 
   private:
-    SharedState& state_;
     Platform& platform_;
 };
 

@@ -34,8 +34,7 @@ const char* const HelpTexts[6] = {
 } // namespace
 
 HelpForm::HelpForm(SharedState& state, QWidget* parent)
-    : QDialog(parent)
-    , state_(state) {
+    : SmallWindow(state, parent) {
     setObjectName(QStringLiteral("HelpForm"));
     setWindowTitle(QStringLiteral("Key Strokes and Mouse Clicks"));
 
@@ -75,19 +74,7 @@ HelpForm::HelpForm(SharedState& state, QWidget* parent)
 }
 
 void HelpForm::Command_OK_Click() {
-    state_.SkipChange = true;
-    accept();
-}
-
-void HelpForm::keyPressEvent(QKeyEvent* event) {
-    // Esc leaves like OK; left to QDialog it would reject, as the close box does, and the main
-    // window would then lose its current tab.
-    if (event->key() == Qt::Key_Escape || event->matches(QKeySequence::Cancel)) {
-        event->accept();
-        Command_OK_Click();
-        return;
-    }
-    QDialog::keyPressEvent(event);
+    closeKeepingTab();
 }
 
 } // namespace oq

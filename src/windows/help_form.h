@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QDialog>
+#include "windows/small_window.h"
 
 class QKeyEvent;
 
@@ -9,7 +9,7 @@ namespace oq {
 struct SharedState;
 
 // Lists the keys and mouse gestures of the program.
-class HelpForm : public QDialog {
+class HelpForm : public SmallWindow {
     Q_OBJECT
 
   public:
@@ -20,10 +20,9 @@ class HelpForm : public QDialog {
     void Command_OK_Click();
 
   protected:
-    void keyPressEvent(QKeyEvent* event) override;
+    void escapePressed() override { Command_OK_Click(); }
 
   private:
-    SharedState& state_;
 };
 
 } // namespace oq

@@ -35,8 +35,7 @@ constexpr int LeftColumnRows = 7;
 
 SetNumForm::SetNumForm(SharedState& state, Platform& platform, int tab, bool boxFilled,
                        QWidget* parent)
-    : QDialog(parent)
-    , state_(state)
+    : SmallWindow(state, parent)
     , platform_(platform)
     , tab_(tab >= 0 && tab < TabCount ? tab : 0)
     , box_(state.LastBox[static_cast<size_t>(tab_)])
@@ -126,16 +125,14 @@ void SetNumForm::Command_SNP_OK_Click() {
     if (code != state_.Decimals[t][b])
         state_.Decimals[t][b] = code;
     state_.DecimalsChanged[t][b] = code != state_.DecimalsAtStart[t][b];
-    state_.SkipChange = true;
     closingByButton_ = true;
-    accept();
+    closeKeepingTab();
 }
 
 void SetNumForm::Command_SNP_Cancel_Click() {
     state_.DecimalsCancelled = true;
-    state_.SkipChange = true;
     closingByButton_ = true;
-    reject();
+    closeKeepingTab(Rejected);
 }
 
 void SetNumForm::Command_SNP_CopyClipboard_Click() {
@@ -148,16 +145,12 @@ void SetNumForm::Command_SNP_CopyClipboard_Click() {
 }
 
 void SetNumForm::keyPressEvent(QKeyEvent* event) {
-    if (event->matches(QKeySequence::Cancel)) {
-        Command_SNP_Cancel_Click();
-        return;
-    }
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
     if (enter && options_->buttons().contains(qobject_cast<QAbstractButton*>(focusWidget()))) {
         Command_SNP_OK_Click();
         return;
     }
-    QDialog::keyPressEvent(event);
+    SmallWindow::keyPressEvent(event);
 }
 
 void SetNumForm::closeEvent(QCloseEvent* event) {

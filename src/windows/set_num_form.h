@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QDialog>
+#include "windows/small_window.h"
 
 class QButtonGroup;
 class QCloseEvent;
@@ -15,7 +15,7 @@ struct SharedState;
 
 // Chooses the decimals code of one number box: the box that last had the focus on the tab.
 // The result goes back through Decimals, DecimalsChanged, DecimalsCancelled and SkipChange.
-class SetNumForm : public QDialog {
+class SetNumForm : public SmallWindow {
     Q_OBJECT
 
   public:
@@ -32,10 +32,10 @@ class SetNumForm : public QDialog {
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void escapePressed() override { Command_SNP_Cancel_Click(); }
     void closeEvent(QCloseEvent* event) override;
 
   private:
-    SharedState& state_;
     Platform& platform_;
     int tab_;
     int box_;

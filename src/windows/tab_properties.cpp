@@ -26,8 +26,7 @@ const QString LineEnd = QStringLiteral("\r\n");
 
 TabProperties::TabProperties(SharedState& state, Platform& platform, int tab,
                              std::array<bool, MaxBoxes> boxFilled, QWidget* mainWindow)
-    : QDialog(mainWindow)
-    , state_(state)
+    : SmallWindow(state, mainWindow)
     , platform_(platform)
     , tab_(tab >= 0 && tab < TabCount ? tab : 0)
     , mainWindow_(mainWindow) {
@@ -133,8 +132,7 @@ void TabProperties::Command_CopyVal_Click(int index) {
 void TabProperties::Command_CopyAllVal_Click() {
     platform_.setClipboardText(QString::fromStdString(PlainCaption(tab_)) + QLatin1Char(':') +
                                LineEnd + rowsText());
-    state_.SkipChange = true;
-    accept();
+    closeKeepingTab();
 }
 
 void TabProperties::Command_Save_Click() {
@@ -169,21 +167,11 @@ void TabProperties::Command_Save_Click() {
                                .arg(QDir::toNativeSeparators(path), file.errorString()));
         return;
     }
-    state_.SkipChange = true;
-    accept();
+    closeKeepingTab();
 }
 
 void TabProperties::Command_OK_Click() {
-    state_.SkipChange = true;
-    accept();
-}
-
-void TabProperties::keyPressEvent(QKeyEvent* event) {
-    if (event->matches(QKeySequence::Cancel)) {
-        Command_OK_Click();
-        return;
-    }
-    QDialog::keyPressEvent(event);
+    closeKeepingTab();
 }
 
 void TabProperties::showEvent(QShowEvent* event) {

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "core/shared_state.h"
+#include "windows/small_window.h"
 
-#include <QDialog>
 #include <QPointer>
 #include <QString>
 #include <array>
@@ -17,7 +17,7 @@ namespace oq {
 class Platform;
 
 // Lists every value of one tab at full precision, for copying or saving.
-class TabProperties : public QDialog {
+class TabProperties : public SmallWindow {
     Q_OBJECT
 
   public:
@@ -37,14 +37,13 @@ class TabProperties : public QDialog {
 
   protected:
     void showEvent(QShowEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
+    void escapePressed() override { Command_OK_Click(); }
 
   private:
     // " name: value" CR LF for every row that shows a value.
     QString rowsText() const;
     void placeBelowMainWindow();
 
-    SharedState& state_;
     Platform& platform_;
     int tab_;
     QPointer<QWidget> mainWindow_;

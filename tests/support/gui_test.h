@@ -7,6 +7,7 @@
 
 #include <QAbstractButton>
 #include <QLabel>
+#include <QPushButton>
 #include <QString>
 #include <gtest/gtest.h>
 #include <memory>
@@ -18,6 +19,13 @@ inline void PrintTo(const QString& text, std::ostream* os) {
 }
 
 namespace oq {
+
+// The child control of a window by its name; the test fails when it is missing.
+template <typename T = QPushButton> T* FindChild(QWidget& window, const QString& name) {
+    T* widget = window.findChild<T*>(name);
+    EXPECT_NE(widget, nullptr) << name.toStdString();
+    return widget;
+}
 
 // The real main window over a fake desktop and an in-memory settings store, shown offscreen and
 // active, so tests type and click as a user would and read what a user reads.

@@ -1,5 +1,6 @@
 #include "core/shared_state.h"
 #include "fake_platform.h"
+#include "gui_test.h"
 #include "windows/set_num_form.h"
 #include "windows/window_catalogue.h"
 
@@ -15,14 +16,8 @@
 namespace oq {
 namespace {
 
-template <typename T = QPushButton> T* child(QWidget& window, const QString& name) {
-    T* widget = window.findChild<T*>(name);
-    EXPECT_NE(widget, nullptr) << name.toStdString();
-    return widget;
-}
-
 QRadioButton* option(QWidget& window, int i) {
-    return child<QRadioButton>(window, QStringLiteral("Option_SNP(%1)").arg(i));
+    return FindChild<QRadioButton>(window, QStringLiteral("Option_SNP(%1)").arg(i));
 }
 
 int checkedOption(QWidget& window) {
@@ -88,9 +83,9 @@ TEST(SetNumForm, LoadShowsTheBoxItsValueAndItsCode) {
         SetNumForm form(state, platform, c.tab, c.filled, nullptr);
         SCOPED_TRACE(c.frame.toStdString());
         EXPECT_EQ(form.windowTitle(), c.title);
-        EXPECT_EQ(child<QGroupBox>(form, "Frame_SNP1")->title(), c.frame);
-        EXPECT_EQ(child<QLabel>(form, "Label_SNPvalue")->text(), c.label);
-        EXPECT_EQ(child(form, "Command_SNP_CopyClipboard")->isEnabled(), c.filled);
+        EXPECT_EQ(FindChild<QGroupBox>(form, "Frame_SNP1")->title(), c.frame);
+        EXPECT_EQ(FindChild<QLabel>(form, "Label_SNPvalue")->text(), c.label);
+        EXPECT_EQ(FindChild(form, "Command_SNP_CopyClipboard")->isEnabled(), c.filled);
         EXPECT_EQ(checkedOption(form), c.option);
     }
 }
@@ -114,7 +109,7 @@ TEST(SetNumForm, OkStoresTheChosenCodeAndComparesItWithTheStartValue) {
         form.show();
         if (c.choose >= 0)
             QTest::mouseClick(option(form, c.choose), Qt::LeftButton);
-        QTest::mouseClick(child(form, "Command_SNP_OK"), Qt::LeftButton);
+        QTest::mouseClick(FindChild(form, "Command_SNP_OK"), Qt::LeftButton);
         SCOPED_TRACE(std::to_string(c.code) + " -> " + std::to_string(c.choose));
         EXPECT_EQ(f.code(), c.stored);
         EXPECT_EQ(f.state.DecimalsChanged[TabDB1][1], c.changed);
@@ -130,7 +125,7 @@ TEST(SetNumForm, CopyPutsTheLastWordOfTheNameAndTheValueOnTheClipboardThenApplie
     SetNumForm form(f.state, f.platform, TabDB1, true, nullptr);
     form.show();
     QTest::mouseClick(option(form, 3), Qt::LeftButton);
-    QTest::mouseClick(child(form, "Command_SNP_CopyClipboard"), Qt::LeftButton);
+    QTest::mouseClick(FindChild(form, "Command_SNP_CopyClipboard"), Qt::LeftButton);
     EXPECT_EQ(f.platform.clipboard, QStringLiteral("Percent: 50\r\n"));
     EXPECT_EQ(f.code(), 1.3f);
     EXPECT_TRUE(f.state.SkipChange);
@@ -146,12 +141,16 @@ TEST(SetNumForm, CopyPutsTheLastWordOfTheNameAndTheValueOnTheClipboardThenApplie
 TEST(SetNumForm, EveryWayOutButOkLeavesTheCode) {
     const std::pair<const char*, std::function<void(SetNumForm&)>> ways[] = {
         {"Cancel",
-         [](SetNumForm& w) { QTest::mouseClick(child(w, "Command_SNP_Cancel"), Qt::LeftButton); }},
+         [](SetNumForm& w) {
+             QTest::mouseClick(FindChild(w, "Command_SNP_Cancel"), Qt::LeftButton);
+         }},
         {"Esc on an option", [](SetNumForm& w) { QTest::keyClick(option(w, 5), Qt::Key_Escape); }},
         {"Esc on OK",
-         [](SetNumForm& w) { QTest::keyClick(child(w, "Command_SNP_OK"), Qt::Key_Escape); }},
+         [](SetNumForm& w) { QTest::keyClick(FindChild(w, "Command_SNP_OK"), Qt::Key_Escape); }},
         {"Enter on Cancel",
-         [](SetNumForm& w) { QTest::keyClick(child(w, "Command_SNP_Cancel"), Qt::Key_Return); }},
+         [](SetNumForm& w) {
+             QTest::keyClick(FindChild(w, "Command_SNP_Cancel"), Qt::Key_Return);
+         }},
         {"close box", [](SetNumForm& w) { w.close(); }},
     };
     for (const auto& [how, act] : ways) {

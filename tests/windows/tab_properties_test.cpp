@@ -1,5 +1,6 @@
 #include "core/shared_state.h"
 #include "fake_platform.h"
+#include "gui_test.h"
 #include "windows/tab_properties.h"
 
 #include <QDir>
@@ -16,23 +17,18 @@
 namespace oq {
 namespace {
 
-template <typename T = QPushButton> T* child(QWidget& window, const QString& name) {
-    T* widget = window.findChild<T*>(name);
-    EXPECT_NE(widget, nullptr) << name.toStdString();
-    return widget;
-}
-
 // The rows the user sees, as "name: value", with "(no copy)" where Copy is disabled.
 QStringList shownRows(QWidget& window) {
     QStringList rows;
     for (int i = 0; i < MaxBoxes; ++i) {
-        auto* frame = child<QGroupBox>(window, QStringLiteral("Frame_Value(%1)").arg(i));
-        auto* label = child<QLabel>(window, QStringLiteral("Label_CurrentValue(%1)").arg(i));
+        auto* frame = FindChild<QGroupBox>(window, QStringLiteral("Frame_Value(%1)").arg(i));
+        auto* label = FindChild<QLabel>(window, QStringLiteral("Label_CurrentValue(%1)").arg(i));
         if (!frame->isHidden())
-            rows << frame->title() + ": " + label->text() +
-                        (child(window, QStringLiteral("Command_CopyVal(%1)").arg(i))->isEnabled()
-                             ? ""
-                             : " (no copy)");
+            rows
+                << frame->title() + ": " + label->text() +
+                       (FindChild(window, QStringLiteral("Command_CopyVal(%1)").arg(i))->isEnabled()
+                            ? ""
+                            : " (no copy)");
     }
     return rows;
 }
@@ -55,19 +51,19 @@ const QByteArray Db1Rows = " Times: 2\r\n Percent: 50\r\n dB: 6.02059991327962\r
 TEST(TabProperties, ListsTheTabAtFullPrecisionAndCopiesAll) {
     Db1 f;
     EXPECT_EQ(f.window->windowTitle(), QStringLiteral(" Properties of dB, %, X"));
-    EXPECT_EQ(child<QLabel>(*f.window, "Label_AV")->text(),
+    EXPECT_EQ(FindChild<QLabel>(*f.window, "Label_AV")->text(),
               "To change the number of decimals on\na numbers box, Right Click on it with\nSHIFT "
               "down.");
     EXPECT_EQ(shownRows(*f.window),
               QStringList({"Times: 2", "Percent: 50", "dB: 6.02059991327962"}));
-    EXPECT_EQ(child<QGroupBox>(*f.window, "Frame_Value(3)")->title(), QStringLiteral("N/A"));
+    EXPECT_EQ(FindChild<QGroupBox>(*f.window, "Frame_Value(3)")->title(), QStringLiteral("N/A"));
 
-    QTest::mouseClick(child(*f.window, "Command_CopyVal(1)"), Qt::LeftButton);
+    QTest::mouseClick(FindChild(*f.window, "Command_CopyVal(1)"), Qt::LeftButton);
     EXPECT_EQ(f.platform.clipboard, QStringLiteral("Percent: 50\r\n"));
     EXPECT_TRUE(f.window->isVisible());
     EXPECT_FALSE(f.state.SkipChange);
 
-    QTest::mouseClick(child(*f.window, "Command_CopyAllVal"), Qt::LeftButton);
+    QTest::mouseClick(FindChild(*f.window, "Command_CopyAllVal"), Qt::LeftButton);
     EXPECT_EQ(f.platform.clipboard.toUtf8(), "dB, %, X:\r\n" + Db1Rows);
     EXPECT_TRUE(f.state.SkipChange);
     EXPECT_FALSE(f.window->isVisible());
@@ -137,7 +133,7 @@ TEST(TabProperties, SavesTheListOrSaysWhyNot) {
     for (const QString& answer : {QString(), missing, good}) {
         Db1 f;
         f.platform.saveAnswer = answer;
-        QTest::mouseClick(child(*f.window, "Command_Save"), Qt::LeftButton);
+        QTest::mouseClick(FindChild(*f.window, "Command_Save"), Qt::LeftButton);
         SCOPED_TRACE(answer.toStdString());
         ASSERT_EQ(f.platform.saveRequests.size(), 1u);
         const auto& request = f.platform.saveRequests[0];
@@ -164,7 +160,7 @@ TEST(TabProperties, EscClosesForTheMainWindowTheCloseBoxDoesNot) {
     for (bool esc : {true, false}) {
         Db1 f;
         if (esc)
-            QTest::keyClick(child(*f.window, "Command_CopyVal(0)"), Qt::Key_Escape);
+            QTest::keyClick(FindChild(*f.window, "Command_CopyVal(0)"), Qt::Key_Escape);
         else
             f.window->close();
         EXPECT_FALSE(f.window->isVisible()) << esc;
