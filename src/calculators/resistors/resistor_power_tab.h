@@ -6,10 +6,8 @@
 #include <array>
 
 class QCheckBox;
-class QGroupBox;
 class QLabel;
 class QPushButton;
-class QRadioButton;
 
 namespace oq {
 
