@@ -1,6 +1,7 @@
 #include "core/main_form.h"
 
 #include "calculators/resistors/resistor_power_tab.h"
+#include "calculators/resistors/voltage_divider_tab.h"
 #include "core/calculator_tab.h"
 #include "core/platform.h"
 #include "core/settings.h"
@@ -57,6 +58,9 @@ void MainForm::buildTabs() {
         switch (t) {
         case TabRP:
             page = new ResistorPowerTab(*this);
+            break;
+        case TabVD:
+            page = new VoltageDividerTab(*this);
             break;
         default:
             page = new PictureTab(*this, t);

@@ -241,6 +241,7 @@ void ResistorPowerTab::showStandard() {
 }
 
 void ResistorPowerTab::showTyped() {
+    wrongValue_->hide(); // the typed values gave a result before standard values went on
     for (int b = 0; b < 4; ++b) {
         box(b)->setText(fixedText(b));
         showEcho(b, value(b));
