@@ -65,8 +65,8 @@ ResistorPowerTab::ResistorPowerTab(MainHost& host, QWidget* parent)
     auto* right = new QVBoxLayout;
     right->addLayout(grid);
     right->addSpacing(fontMetrics().height());
-    right->addWidget(std_.checkBox());
-    right->addWidget(std_.frame());
+    right->addWidget(std_.checkBox(), 0, Qt::AlignLeft);
+    right->addWidget(std_.frame(), 0, Qt::AlignLeft);
     right->addStretch(1);
     right->addWidget(clear_, 0, Qt::AlignLeft);
     auto* layout = new QHBoxLayout(this);
