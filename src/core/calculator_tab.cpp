@@ -9,6 +9,8 @@
 
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
 
 namespace oq {
 
@@ -45,6 +47,37 @@ QLabel* CalculatorTab::addLabel(const char* name, const QString& caption) {
 
 QString CalculatorTab::fixedText(int index) const {
     return Qs(FormatFixedTrim(st_.Values[tab_][index], decimals(index)));
+}
+
+QPushButton* CalculatorTab::addClearButton(std::function<void()> handler) {
+    auto* clear = new QPushButton(QStringLiteral("&Clear All"), this);
+    clear->setObjectName(QStringLiteral("Command_%1_Clear").arg(QLatin1String(code())));
+    clear->setEnabled(false);
+    connect(clear, &QPushButton::clicked, this, std::move(handler));
+    return clear;
+}
+
+void CalculatorTab::arrange(QLayout* controls, const std::vector<QWidget*>& below,
+                            QPushButton* clear) {
+    auto* right = new QVBoxLayout;
+    right->addLayout(controls);
+    right->addSpacing(fontMetrics().height());
+    for (QWidget* w : below)
+        right->addWidget(w, 0, Qt::AlignLeft);
+    right->addStretch(1);
+    right->addWidget(clear, 0, Qt::AlignLeft);
+    auto* layout = new QHBoxLayout(this);
+    layout->addWidget(addPicture(), 1);
+    layout->addLayout(right, 2);
+}
+
+SchematicPicture* CalculatorTab::addPicture() {
+    const char* resource = Tabs[tab_].picture;
+    if (!resource)
+        return nullptr;
+    auto* picture = new SchematicPicture(QLatin1String(resource), this);
+    picture->setObjectName(QStringLiteral("Picture_") + QLatin1String(code()));
+    return picture;
 }
 
 void CalculatorTab::focusBox(int index) {

@@ -4,13 +4,17 @@
 #include "core/shared_state.h"
 
 #include <QWidget>
+#include <functional>
 #include <vector>
 
 class QLabel;
+class QLayout;
+class QPushButton;
 
 namespace oq {
 
 class MainHost;
+class SchematicPicture;
 
 // One tab of the main window: owns its controls and handlers. The box gestures common to all
 // tabs live here; a tab overrides only where it behaves differently.
@@ -49,11 +53,18 @@ class CalculatorTab : public QWidget {
 
     NumberBox* addBox(int index, BoxRules rules = {});
     QLabel* addLabel(const char* name, const QString& caption);
+    // The tab's "&Clear All" button, disabled until something is typed.
+    QPushButton* addClearButton(std::function<void()> handler);
+    // The tab's page: its schematic at the left; at the right the controls, then the widgets of
+    // `below` (the standard values group) and the Clear button at the foot.
+    void arrange(QLayout* controls, const std::vector<QWidget*>& below, QPushButton* clear);
     // Shows the box's value again after its decimals code changed.
     virtual void redisplayBox(int index);
     // Tabs with standard values refuse the decimals dialog while those are shown.
     virtual bool refusesDecimalsWhileStandard() const { return true; }
     virtual void reselectLastOption() {}
+    // The tab's schematic, when it has one.
+    SchematicPicture* addPicture();
 
     MainHost& host_;
     SharedState& st_;

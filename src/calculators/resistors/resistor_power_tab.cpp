@@ -4,15 +4,12 @@
 #include "core/controls.h"
 #include "core/main_host.h"
 #include "core/notation.h"
-#include "core/schematic_picture.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 namespace oq {
 
@@ -47,10 +44,7 @@ ResistorPowerTab::ResistorPowerTab(MainHost& host, QWidget* parent)
     MakeWarningLabel(wrongValue_);
     grid->addWidget(wrongValue_, 5, 1, 1, 2);
 
-    clear_ = new QPushButton(QStringLiteral("&Clear All"), this);
-    clear_->setObjectName(QStringLiteral("Command_RP_Clear"));
-    clear_->setEnabled(false);
-    connect(clear_, &QPushButton::clicked, this, [this] { Command_RP_Clear_Click(); });
+    clear_ = addClearButton([this] { Command_RP_Clear_Click(); });
     std_.attach({check_.begin(), check_.end()}, clear_,
                 {[this] { showStandard(); }, [this] { showTyped(); },
                  [this] {
@@ -59,19 +53,7 @@ ResistorPowerTab::ResistorPowerTab(MainHost& host, QWidget* parent)
                  },
                  [this] { wrongValue_->show(); }});
 
-    auto* picture = new SchematicPicture(QStringLiteral(":/pictures/rp.svg"), this);
-    picture->setObjectName(QStringLiteral("Picture_RP"));
-
-    auto* right = new QVBoxLayout;
-    right->addLayout(grid);
-    right->addSpacing(fontMetrics().height());
-    right->addWidget(std_.checkBox(), 0, Qt::AlignLeft);
-    right->addWidget(std_.frame(), 0, Qt::AlignLeft);
-    right->addStretch(1);
-    right->addWidget(clear_, 0, Qt::AlignLeft);
-    auto* layout = new QHBoxLayout(this);
-    layout->addWidget(picture, 1);
-    layout->addLayout(right, 2);
+    arrange(grid, {std_.checkBox(), std_.frame()}, clear_);
 }
 
 int ResistorPowerTab::checkedCount() const {

@@ -4,17 +4,14 @@
 #include "core/controls.h"
 #include "core/main_host.h"
 #include "core/notation.h"
-#include "core/schematic_picture.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QVBoxLayout>
 
 namespace oq {
 
@@ -59,27 +56,12 @@ VoltageDividerTab::VoltageDividerTab(MainHost& host, QWidget* parent)
     MakeWarningLabel(wrongValue_);
     grid->addWidget(wrongValue_, 7, 1);
 
-    clear_ = new QPushButton(QStringLiteral("&Clear All"), this);
-    clear_->setObjectName(QStringLiteral("Command_VD_Clear"));
-    clear_->setEnabled(false);
-    connect(clear_, &QPushButton::clicked, this, [this] { Command_VD_Clear_Click(); });
+    clear_ = addClearButton([this] { Command_VD_Clear_Click(); });
     std_.attach({option_.begin(), option_.end()}, clear_,
                 {[this] { showStandard(); }, [this] { showTyped(); }, [this] { unlockInputs(); },
                  [this] { wrongValue_->show(); }});
 
-    auto* picture = new SchematicPicture(QStringLiteral(":/pictures/vd.svg"), this);
-    picture->setObjectName(QStringLiteral("Picture_VD"));
-
-    auto* right = new QVBoxLayout;
-    right->addLayout(grid);
-    right->addSpacing(fontMetrics().height());
-    right->addWidget(std_.checkBox(), 0, Qt::AlignLeft);
-    right->addWidget(std_.frame(), 0, Qt::AlignLeft);
-    right->addStretch(1);
-    right->addWidget(clear_, 0, Qt::AlignLeft);
-    auto* layout = new QHBoxLayout(this);
-    layout->addWidget(picture, 1);
-    layout->addLayout(right, 2);
+    arrange(grid, {std_.checkBox(), std_.frame()}, clear_);
 }
 
 int VoltageDividerTab::mode() const {
