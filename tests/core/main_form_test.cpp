@@ -40,6 +40,35 @@ TEST_F(MainWindow, ShowsAllFourteenTabsAtOnce) {
     }
 }
 
+// Tools and scripts find the controls by these names.
+TEST_F(MainWindow, EveryControlCarriesItsName) {
+    QStringList names = {"SSTab1",
+                         "Command_Exit",
+                         "Label_RP_1",
+                         "Label_RP_WrongValue",
+                         "Command_RP_Clear",
+                         "Check_RP_StdVal",
+                         "Frame_RP",
+                         "Picture_RP",
+                         "Label_VD_1",
+                         "Label_VD_2",
+                         "Label_VD_WrongValue",
+                         "Check_VD_StdVal",
+                         "Frame_VD_StdVal",
+                         "Command_VD_Clear",
+                         "Picture_VD"};
+    for (int i = 0; i < 4; ++i)
+        names << QStringLiteral("Text_RP(%1)").arg(i) << QStringLiteral("Check_RP(%1)").arg(i)
+              << QStringLiteral("Label_RP_Frmt(%1)").arg(i);
+    for (int i = 0; i < 5; ++i)
+        names << QStringLiteral("Text_VD(%1)").arg(i) << QStringLiteral("Option_VD(%1)").arg(i);
+    for (int i = 0; i < 2; ++i)
+        names << QStringLiteral("Option_RP_STD(%1)").arg(i)
+              << QStringLiteral("Option_VD_STD(%1)").arg(i);
+    for (const QString& name : names)
+        EXPECT_EQ(form->findChildren<QWidget*>(name).size(), 1) << name.toStdString();
+}
+
 TEST_F(MainWindow, TenTabsShowTheirSchematic) {
     int pictures = 0;
     for (int t = 0; t < TabCount; ++t) {
