@@ -92,6 +92,11 @@ TEST_F(MainWindow, AltLetterSelectsATab) {
     EXPECT_EQ(form->strip()->currentIndex(), TabT);
     QTest::keyClick(form.get(), Qt::Key_Tab, Qt::ControlModifier);
     EXPECT_EQ(form->strip()->currentIndex(), TabNC);
+    // Two captions share a letter: the key goes from one to the other.
+    QTest::keyClick(form.get(), Qt::Key_R, Qt::AltModifier);
+    const int first = form->strip()->currentIndex();
+    QTest::keyClick(form.get(), Qt::Key_R, Qt::AltModifier);
+    EXPECT_EQ(QSet<int>({first, form->strip()->currentIndex()}), QSet<int>({TabRP, TabTR}));
 }
 
 TEST_F(MainWindow, FreshStartOnFirstTabWritesNothingAtClosing) {
