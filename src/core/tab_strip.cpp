@@ -22,8 +22,9 @@ StripRow::StripRow(QWidget* parent)
         if (index >= 0)
             emit picked(index);
     });
+    // Also when someone sets a row's current tab directly.
     connect(this, &QTabBar::currentChanged, this, [this](int index) {
-        if (active_ && index >= 0)
+        if (index >= 0)
             emit picked(index);
     });
 }

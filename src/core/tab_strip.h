@@ -35,6 +35,7 @@ class StripRow : public QTabBar {
 class TabStrip : public QWidget {
     Q_OBJECT
     Q_PROPERTY(int currentIndex READ currentIndex WRITE setCurrentIndex NOTIFY currentChanged)
+    Q_PROPERTY(int count READ count)
   public:
     TabStrip(int tabsPerRow, QWidget* parent = nullptr);
 

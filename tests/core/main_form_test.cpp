@@ -99,6 +99,22 @@ TEST_F(MainWindow, AltLetterSelectsATab) {
     EXPECT_EQ(QSet<int>({first, form->strip()->currentIndex()}), QSet<int>({TabRP, TabTR}));
 }
 
+TEST_F(MainWindow, ClickingACaptionInEitherRowSelectsItsTab) {
+    const auto& rows = form->strip()->rows();
+    ASSERT_EQ(rows.size(), 2u);
+    QTest::mouseClick(rows[1], Qt::LeftButton, {}, rows[1]->tabRect(3).center());
+    EXPECT_EQ(form->strip()->currentIndex(), 10);
+    QTest::mouseClick(rows[0], Qt::LeftButton, {}, rows[0]->tabRect(0).center());
+    EXPECT_EQ(form->strip()->currentIndex(), 0);
+    // The other row shows no tab selected, so a click on its remembered tab must still count.
+    QTest::mouseClick(rows[1], Qt::LeftButton, {}, rows[1]->tabRect(3).center());
+    EXPECT_EQ(form->strip()->currentIndex(), 10);
+    EXPECT_TRUE(rows[1]->isActive());
+    EXPECT_FALSE(rows[0]->isActive());
+    rows[0]->setCurrentIndex(4);
+    EXPECT_EQ(form->strip()->currentIndex(), TabT);
+}
+
 TEST_F(MainWindow, FreshStartOnFirstTabWritesNothingAtClosing) {
     EXPECT_EQ(form->strip()->currentIndex(), 0);
     click(QStringLiteral("Command_Exit"));
