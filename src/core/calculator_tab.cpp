@@ -57,6 +57,21 @@ QPushButton* CalculatorTab::addClearButton(std::function<void()> handler) {
     return clear;
 }
 
+void CalculatorTab::clearAll(QLabel* warning, QPushButton* clear,
+                             const std::function<void()>& alsoReset) {
+    const int16_t focused = lastBox();
+    lastBox() = -1;
+    for (int b = 0; b < boxCount(); ++b) {
+        box(b)->clear();
+        value(b) = 0;
+    }
+    alsoReset();
+    warning->hide();
+    clear->setEnabled(false);
+    lastBox() = focused;
+    focusBox(focused);
+}
+
 void CalculatorTab::arrange(QLayout* controls, const std::vector<QWidget*>& below,
                             QPushButton* clear) {
     auto* right = new QVBoxLayout;

@@ -55,6 +55,9 @@ class CalculatorTab : public QWidget {
     QLabel* addLabel(const char* name, const QString& caption);
     // The tab's "&Clear All" button, disabled until something is typed.
     QPushButton* addClearButton(std::function<void()> handler);
+    // What "&Clear All" does on every tab: empties the boxes with the change handler quiet, runs
+    // the tab's own resets, hides the warning, disables the button and gives the focus back.
+    void clearAll(QLabel* warning, QPushButton* clear, const std::function<void()>& alsoReset);
     // The tab's page: its schematic at the left; at the right the controls, then the widgets of
     // `below` (the standard values group) and the Clear button at the foot.
     void arrange(QLayout* controls, const std::vector<QWidget*>& below, QPushButton* clear);

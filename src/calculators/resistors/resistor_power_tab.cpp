@@ -231,18 +231,11 @@ void ResistorPowerTab::showTyped() {
 }
 
 void ResistorPowerTab::Command_RP_Clear_Click() {
-    const int16_t s = lastBox();
-    lastBox() = -1;
-    for (int b = 0; b < 4; ++b) {
-        box(b)->clear();
-        value(b) = 0;
-        echo_[b]->clear();
-    }
-    EnableStd_RP(false);
-    wrongValue_->hide();
-    clear_->setEnabled(false);
-    lastBox() = s;
-    focusBox(s);
+    clearAll(wrongValue_, clear_, [this] {
+        for (QLabel* echo : echo_)
+            echo->clear();
+        EnableStd_RP(false);
+    });
 }
 
 // Space in an empty box marks or unmarks its quantity as unknown; a third is never marked.

@@ -274,17 +274,7 @@ void VoltageDividerTab::showTyped() {
 }
 
 void VoltageDividerTab::Command_VD_Clear_Click() {
-    const int16_t s = lastBox();
-    lastBox() = -1;
-    for (int b = 0; b < BoxCount; ++b) {
-        box(b)->clear();
-        value(b) = 0;
-    }
-    wrongValue_->hide();
-    EnableStd_VD(false);
-    clear_->setEnabled(false);
-    lastBox() = s;
-    focusBox(s);
+    clearAll(wrongValue_, clear_, [this] { EnableStd_VD(false); });
 }
 
 // Space in an empty box makes its quantity the unknown. Only the sum box stays editable then
