@@ -45,6 +45,14 @@ QLabel* CalculatorTab::addLabel(const char* name, const QString& caption) {
     return label;
 }
 
+bool CalculatorTab::ownWrite() {
+    if (st_.SkipChange) {
+        st_.SkipChange = false;
+        return true;
+    }
+    return lastBox() == -1;
+}
+
 QString CalculatorTab::fixedText(int index) const {
     return Qs(FormatFixedTrim(st_.Values[tab_][index], decimals(index)));
 }

@@ -45,6 +45,9 @@ class CalculatorTab : public QWidget {
     virtual void boxHelp();
 
   protected:
+    // The guard every change handler starts with: true for the change event of one of the
+    // program's own writes (consuming SkipChange) and while the tab writes several boxes.
+    bool ownWrite();
     double& value(int index) { return st_.Values[tab_][index]; }
     float decimals(int index) const { return st_.Decimals[tab_][index]; }
     int16_t& lastBox() { return st_.LastBox[tab_]; }

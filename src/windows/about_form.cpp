@@ -169,8 +169,7 @@ AboutForm::AboutForm(SharedState& state, Platform& platform, const QString& main
     buttons->addWidget(ok);
     layout->addLayout(buttons);
 
-    setTabOrder(ok, checkUpdate);
-    setTabOrder(checkUpdate, eMail);
+    chainTabOrder({ok, checkUpdate, eMail});
     ok->setFocus();
 }
 

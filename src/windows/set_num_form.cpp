@@ -93,8 +93,7 @@ SetNumForm::SetNumForm(SharedState& state, Platform& platform, int tab, bool box
     layout->addLayout(buttons);
 
     tabOrder << copy << ok << cancel;
-    for (qsizetype i = 1; i < tabOrder.size(); ++i)
-        setTabOrder(tabOrder[i - 1], tabOrder[i]);
+    chainTabOrder(tabOrder);
 
     connect(copy, &QPushButton::clicked, this, &SetNumForm::Command_SNP_CopyClipboard_Click);
     connect(ok, &QPushButton::clicked, this, &SetNumForm::Command_SNP_OK_Click);

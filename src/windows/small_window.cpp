@@ -10,6 +10,11 @@ SmallWindow::SmallWindow(SharedState& state, QWidget* parent)
     : QDialog(parent)
     , state_(state) {}
 
+void SmallWindow::chainTabOrder(const QList<QWidget*>& widgets) {
+    for (qsizetype i = 1; i < widgets.size(); ++i)
+        setTabOrder(widgets[i - 1], widgets[i]);
+}
+
 void SmallWindow::closeKeepingTab(DialogCode result) {
     state_.SkipChange = true;
     done(result);

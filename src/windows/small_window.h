@@ -14,6 +14,8 @@ class SmallWindow : public QDialog {
   protected:
     SmallWindow(SharedState& state, QWidget* parent);
 
+    // Tab order through the window's controls, in the order given.
+    void chainTabOrder(const QList<QWidget*>& widgets);
     // What the closing buttons do last.
     void closeKeepingTab(DialogCode result = Accepted);
     // Esc runs the window's own closing button rather than the close box's reject.

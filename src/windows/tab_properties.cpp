@@ -101,8 +101,7 @@ TabProperties::TabProperties(SharedState& state, Platform& platform, int tab,
     layout->addLayout(buttons);
 
     tabOrder << copyAll << save << close;
-    for (qsizetype i = 1; i < tabOrder.size(); ++i)
-        setTabOrder(tabOrder[i - 1], tabOrder[i]);
+    chainTabOrder(tabOrder);
 
     connect(copyAll, &QPushButton::clicked, this, &TabProperties::Command_CopyAllVal_Click);
     connect(save, &QPushButton::clicked, this, &TabProperties::Command_Save_Click);

@@ -111,11 +111,7 @@ void ResistorPowerTab::Check_RP_Click(int index) {
 }
 
 void ResistorPowerTab::Text_RP_Change(int index) {
-    if (st_.SkipChange) {
-        st_.SkipChange = false;
-        return;
-    }
-    if (lastBox() == -1)
+    if (ownWrite())
         return;
     const int16_t s = lastBox();
     value(index) = TextValue(box(index)->text().toStdString());

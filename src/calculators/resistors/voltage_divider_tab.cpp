@@ -121,11 +121,7 @@ void VoltageDividerTab::reselectLastOption() {
 }
 
 void VoltageDividerTab::Text_VD_Change(int index) {
-    if (st_.SkipChange) {
-        st_.SkipChange = false;
-        return;
-    }
-    if (lastBox() == -1)
+    if (ownWrite())
         return;
     value(index) = TextValue(box(index)->text().toStdString());
     const int m = mode();
