@@ -1,6 +1,7 @@
 // One keystroke in a given box of the resistor-power tab: the filter, the change handler, both
 // unknowns and all four echo labels recomputed, and the window painted offscreen.
-#include "core/main_form.h"
+#include "app/main_form.h"
+#include "app/tab_table.h"
 #include "core/number_box.h"
 #include "fake_platform.h"
 #include "memory_store.h"
@@ -25,7 +26,7 @@ class PaintCounter : public QObject {
 void Keystroke(benchmark::State& state) {
     oq::FakePlatform platform;
     oq::MemoryStore store;
-    oq::MainForm form(platform, store);
+    oq::MainForm form(platform, store, oq::TabTable);
     form.show();
     QApplication::processEvents();
     auto find = [&](const char* name) { return form.findChild<QWidget*>(QLatin1String(name)); };

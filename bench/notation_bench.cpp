@@ -1,4 +1,4 @@
-#include "core/notation.h"
+#include "model/notation.h"
 
 #include <array>
 #include <benchmark/benchmark.h>

@@ -1,7 +1,8 @@
 // Start-up to the first paint of the main window on the offscreen platform, as a user waits for
 // it: from starting the process to the window's first paint. Runs the program ten times and
 // prints the median, the spread and the peak memory.
-#include "core/main_form.h"
+#include "app/main_form.h"
+#include "app/tab_table.h"
 #include "core/platform.h"
 #include "core/qsettings_store.h"
 
@@ -37,7 +38,7 @@ int child(int argc, char** argv) {
     QApplication app(argc, argv);
     oq::QtPlatform platform;
     oq::QSettingsStore store;
-    oq::MainForm form(platform, store);
+    oq::MainForm form(platform, store, oq::TabTable);
     FirstPaint probe;
     form.installEventFilter(&probe);
     form.show();

@@ -2,10 +2,9 @@
 
 #include "core/controls.h"
 #include "core/main_host.h"
-#include "core/notation.h"
 #include "core/platform.h"
 #include "core/schematic_picture.h"
-#include "core/tabs.h"
+#include "model/notation.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -14,16 +13,13 @@
 
 namespace oq {
 
-CalculatorTab::CalculatorTab(MainHost& host, int tab, QWidget* parent)
+CalculatorTab::CalculatorTab(MainHost& host, const TabRow& row, QWidget* parent)
     : QWidget(parent)
     , host_(host)
     , st_(host.state())
-    , tab_(tab) {
+    , row_(row)
+    , tab_(row.index) {
     setObjectName(QStringLiteral("Tab_") + QLatin1String(code()));
-}
-
-const char* CalculatorTab::code() const {
-    return Tabs[tab_].code;
 }
 
 NumberBox* CalculatorTab::box(int index) const {
@@ -45,12 +41,24 @@ QLabel* CalculatorTab::addLabel(const char* name, const QString& caption) {
     return label;
 }
 
+bool CalculatorTab::ownClick() {
+    if (!st_.SkipChange)
+        return false;
+    st_.SkipChange = false;
+    return true;
+}
+
 bool CalculatorTab::ownWrite() {
-    if (st_.SkipChange) {
-        st_.SkipChange = false;
-        return true;
-    }
-    return lastBox() == -1;
+    return ownClick() || lastBox() == -1;
+}
+
+void CalculatorTab::writeQuietly(int index, const QString& text) {
+    SetTextSkipping(st_, box(index), text);
+}
+
+void CalculatorTab::emptyQuietly(int index) {
+    value(index) = 0;
+    writeQuietly(index, QString());
 }
 
 QString CalculatorTab::fixedText(int index) const {
@@ -67,16 +75,18 @@ QPushButton* CalculatorTab::addClearButton(std::function<void()> handler) {
 
 void CalculatorTab::clearAll(QLabel* warning, QPushButton* clear,
                              const std::function<void()>& alsoReset) {
-    const int16_t focused = lastBox();
-    lastBox() = -1;
-    for (int b = 0; b < boxCount(); ++b) {
-        box(b)->clear();
-        value(b) = 0;
+    int focused = 0;
+    {
+        const QuietWrites quiet(st_, tab_);
+        focused = quiet.focused();
+        for (int b = 0; b < boxCount(); ++b) {
+            box(b)->clear();
+            value(b) = 0;
+        }
+        alsoReset();
+        warning->hide();
+        clear->setEnabled(false);
     }
-    alsoReset();
-    warning->hide();
-    clear->setEnabled(false);
-    lastBox() = focused;
     focusBox(focused);
 }
 
@@ -95,7 +105,7 @@ void CalculatorTab::arrange(QLayout* controls, const std::vector<QWidget*>& belo
 }
 
 SchematicPicture* CalculatorTab::addPicture() {
-    const char* resource = Tabs[tab_].picture;
+    const char* resource = row_.picture;
     if (!resource)
         return nullptr;
     auto* picture = new SchematicPicture(QLatin1String(resource), this);
@@ -110,7 +120,7 @@ void CalculatorTab::focusBox(int index) {
     }
 }
 
-void CalculatorTab::enterTab() {
+void CalculatorTab::enterTab(int) {
     reselectLastOption();
     const int last = st_.LastBox[tab_];
     if (NumberBox* b = box(last >= 0 ? last : 0))
@@ -162,20 +172,7 @@ void CalculatorTab::boxRightClick(int index, int modifiers) {
 }
 
 void CalculatorTab::redisplayBox(int index) {
-    NumberBox* b = box(index);
-    st_.SkipChange = true;
-    b->setText(fixedText(index));
-    st_.SkipChange = false;
-}
-
-PictureTab::PictureTab(MainHost& host, int tab, QWidget* parent)
-    : CalculatorTab(host, tab, parent) {
-    auto* layout = new QHBoxLayout(this);
-    if (const char* picture = Tabs[static_cast<size_t>(tab)].picture) {
-        auto* view = new SchematicPicture(QLatin1String(picture), this);
-        view->setObjectName(QStringLiteral("Picture_") + QLatin1String(code()));
-        layout->addWidget(view, 0, Qt::AlignCenter);
-    }
+    writeQuietly(index, fixedText(index));
 }
 
 } // namespace oq

@@ -1,12 +1,16 @@
 #pragma once
 
 #include "core/number_box.h"
-#include "core/shared_state.h"
+#include "core/tab_row.h"
+#include "model/shared_state.h"
 
 #include <QWidget>
+#include <array>
 #include <functional>
+#include <string>
 #include <vector>
 
+class QAbstractButton;
 class QLabel;
 class QLayout;
 class QPushButton;
@@ -16,23 +20,37 @@ namespace oq {
 class MainHost;
 class SchematicPicture;
 
+// Row names of the properties window, one per box; an empty name is a row the tab does not fill.
+using PropertyRowNames = std::array<std::string, MaxBoxes>;
+
 // One tab of the main window: owns its controls and handlers. The box gestures common to all
 // tabs live here; a tab overrides only where it behaves differently.
 class CalculatorTab : public QWidget {
     Q_OBJECT
   public:
-    CalculatorTab(MainHost& host, int tab, QWidget* parent = nullptr);
+    CalculatorTab(MainHost& host, const TabRow& row, QWidget* parent = nullptr);
 
+    const TabRow& row() const { return row_; }
     int tabIndex() const { return tab_; }
-    const char* code() const;
+    const char* code() const { return row_.code; }
     int boxCount() const { return static_cast<int>(boxes_.size()); }
     NumberBox* box(int index) const;
 
     // Gives a box the focus with the caret at the end of its text.
     void focusBox(int index);
 
-    // Runs when the tab comes to the front: re-select the last unknown, then focus the last box.
-    virtual void enterTab();
+    // Lifecycle, run by the main window.
+    // At start, after the settings are read, with SkipChange set: prepares the tab's controls.
+    virtual void startUp() {}
+    // The tab comes to the front; previousTab is the one that was in front before.
+    virtual void enterTab(int previousTab);
+    // The main window closes: put what the tab keeps in the shared state before it is saved.
+    virtual void closing() {}
+
+    // What the properties window lists.
+    virtual PropertyRowNames propertyRowNames() const = 0;
+    // Whether the tab shows StdValues instead of Values while standard values are on.
+    virtual bool offersStandardValues() const { return false; }
 
     // Box gestures; the defaults are those of the resistor tabs.
     // Space in a box; true lets the blank into the box when it is still editable.
@@ -48,6 +66,14 @@ class CalculatorTab : public QWidget {
     // The guard every change handler starts with: true for the change event of one of the
     // program's own writes (consuming SkipChange) and while the tab writes several boxes.
     bool ownWrite();
+    // The same for a check box or option handler: true once for a click the program made.
+    bool ownClick();
+    // Writes a box so that its change handler ignores the write. SkipChange is set only when the
+    // text really changes: an unchanged text raises no change event that would clear it.
+    void writeQuietly(int index, const QString& text);
+    // Empties a box and its value, quietly.
+    void emptyQuietly(int index);
+
     double& value(int index) { return st_.Values[tab_][index]; }
     float decimals(int index) const { return st_.Decimals[tab_][index]; }
     int16_t& lastBox() { return st_.LastBox[tab_]; }
@@ -74,17 +100,50 @@ class CalculatorTab : public QWidget {
 
     MainHost& host_;
     SharedState& st_;
+    const TabRow& row_;
     const int tab_;
 
   private:
     std::vector<NumberBox*> boxes_;
 };
 
-// A tab whose calculator is not there yet: its schematic and nothing else.
-class PictureTab : public CalculatorTab {
-    Q_OBJECT
+// Keeps a tab's change handlers quiet while the tab writes several boxes (LastBox is -1 for the
+// guard's life) and gives LastBox back on every exit, a calculation error included.
+class QuietWrites {
   public:
-    PictureTab(MainHost& host, int tab, QWidget* parent = nullptr);
+    explicit QuietWrites(SharedState& state, int tab)
+        : lastBox_(state.LastBox[static_cast<size_t>(tab)])
+        , saved_(lastBox_) {
+        lastBox_ = -1;
+    }
+    ~QuietWrites() { lastBox_ = saved_; }
+    QuietWrites(const QuietWrites&) = delete;
+    QuietWrites& operator=(const QuietWrites&) = delete;
+    // The box that had the focus before the writes.
+    int16_t focused() const { return saved_; }
+
+  private:
+    int16_t& lastBox_;
+    int16_t saved_;
+};
+
+// For the tabs whose change handler only returns while SkipChange is set (dB, dBm, number
+// bases): SkipChange is held for the guard's life, however many writes raise events or none, and
+// given back after, so a guard inside another's writes does not end the outer one early.
+class HeldSkipChange {
+  public:
+    explicit HeldSkipChange(SharedState& state)
+        : skip_(state.SkipChange)
+        , saved_(skip_) {
+        skip_ = true;
+    }
+    ~HeldSkipChange() { skip_ = saved_; }
+    HeldSkipChange(const HeldSkipChange&) = delete;
+    HeldSkipChange& operator=(const HeldSkipChange&) = delete;
+
+  private:
+    bool& skip_;
+    bool saved_;
 };
 
 } // namespace oq

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/shared_state.h"
+#include "model/shared_state.h"
 
 #include <QString>
 #include <functional>

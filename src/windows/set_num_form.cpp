@@ -1,8 +1,7 @@
 #include "windows/set_num_form.h"
 
 #include "core/platform.h"
-#include "core/shared_state.h"
-#include "core/tabs.h"
+#include "model/shared_state.h"
 #include "windows/window_catalogue.h"
 
 #include <QButtonGroup>
@@ -33,8 +32,8 @@ constexpr int LeftColumnRows = 7;
 
 } // namespace
 
-SetNumForm::SetNumForm(SharedState& state, Platform& platform, int tab, bool boxFilled,
-                       QWidget* parent)
+SetNumForm::SetNumForm(SharedState& state, Platform& platform, int tab, const QString& caption,
+                       bool boxFilled, QWidget* parent)
     : SmallWindow(state, parent)
     , platform_(platform)
     , tab_(tab >= 0 && tab < TabCount ? tab : 0)
@@ -105,8 +104,7 @@ SetNumForm::SetNumForm(SharedState& state, Platform& platform, int tab, bool box
     if (boxFilled)
         valueLabel_->setText(QString::fromStdString(ValueText(state_.Values[t][b])));
     copy->setEnabled(boxFilled);
-    setWindowTitle(QStringLiteral("Decimals Properties of ") +
-                   QString::fromStdString(PlainCaption(tab_)));
+    setWindowTitle(QStringLiteral("Decimals Properties of ") + caption);
     valueFrame_->setTitle(QStringLiteral(" Actual Value of ") +
                           QString::fromStdString(DecimalsBoxName(tab_, box_)) +
                           QStringLiteral(" "));

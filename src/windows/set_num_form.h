@@ -20,7 +20,9 @@ class SetNumForm : public SmallWindow {
 
   public:
     // boxFilled: whether the box holds text in the main window; only then is its value shown.
-    SetNumForm(SharedState& state, Platform& platform, int tab, bool boxFilled, QWidget* parent);
+    // caption: the tab's caption without mnemonics.
+    SetNumForm(SharedState& state, Platform& platform, int tab, const QString& caption,
+               bool boxFilled, QWidget* parent);
 
   public slots:
     // Stores the chosen code and closes.

@@ -1,7 +1,6 @@
 #include "windows/tab_properties.h"
 
 #include "core/platform.h"
-#include "core/tabs.h"
 #include "windows/window_catalogue.h"
 
 #include <QDir>
@@ -24,11 +23,11 @@ const QString LineEnd = QStringLiteral("\r\n");
 
 } // namespace
 
-TabProperties::TabProperties(SharedState& state, Platform& platform, int tab,
-                             std::array<bool, MaxBoxes> boxFilled, QWidget* mainWindow)
+TabProperties::TabProperties(SharedState& state, Platform& platform, Sheet sheet,
+                             QWidget* mainWindow)
     : SmallWindow(state, mainWindow)
     , platform_(platform)
-    , tab_(tab >= 0 && tab < TabCount ? tab : 0)
+    , caption_(sheet.caption)
     , mainWindow_(mainWindow) {
     setObjectName(QStringLiteral("TabProperties"));
     setWindowTitle(QStringLiteral("Properties"));
@@ -36,10 +35,8 @@ TabProperties::TabProperties(SharedState& state, Platform& platform, int tab,
     auto* layout = new QVBoxLayout(this);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    const auto t = static_cast<size_t>(tab_);
-    const auto names =
-        PropertyRowNames(tab_, state_.StdValSelected, state_.UnknownMask[t], state_.DB2Ref);
-    const bool standard = Tabs[t].offersStandardValues && state_.StdValSelected;
+    const auto t = static_cast<size_t>(sheet.tab >= 0 && sheet.tab < TabCount ? sheet.tab : 0);
+    const auto& names = sheet.rowNames;
     QList<QWidget*> tabOrder;
     for (int i = 0; i < MaxBoxes; ++i) {
         const auto b = static_cast<size_t>(i);
@@ -64,16 +61,16 @@ TabProperties::TabProperties(SharedState& state, Platform& platform, int tab,
         tabOrder << copy;
 
         // Rows the tab does not fill keep "N/A", no value and a disabled Copy, out of sight.
-        if (i >= Tabs[t].boxCount || names[b].empty()) {
+        if (names[b].empty()) {
             frame->hide();
             continue;
         }
         rowName_[b] = QString::fromStdString(names[b]);
         frame->setTitle(rowName_[b]);
         QString value = NotDefined;
-        if (standard)
+        if (sheet.standard)
             value = QString::fromStdString(ValueText(state_.StdValues[t][b]));
-        else if (boxFilled[b])
+        else if (sheet.boxFilled[b])
             value = QString::fromStdString(ValueText(state_.Values[t][b]));
         label->setText(value);
         copy->setEnabled(value != NotDefined);
@@ -107,7 +104,7 @@ TabProperties::TabProperties(SharedState& state, Platform& platform, int tab,
     connect(save, &QPushButton::clicked, this, &TabProperties::Command_Save_Click);
     connect(close, &QPushButton::clicked, this, &TabProperties::Command_OK_Click);
 
-    setWindowTitle(QStringLiteral(" Properties of ") + QString::fromStdString(PlainCaption(tab_)));
+    setWindowTitle(QStringLiteral(" Properties of ") + caption_);
 }
 
 QString TabProperties::rowsText() const {
@@ -129,13 +126,12 @@ void TabProperties::Command_CopyVal_Click(int index) {
 }
 
 void TabProperties::Command_CopyAllVal_Click() {
-    platform_.setClipboardText(QString::fromStdString(PlainCaption(tab_)) + QLatin1Char(':') +
-                               LineEnd + rowsText());
+    platform_.setClipboardText(caption_ + QLatin1Char(':') + LineEnd + rowsText());
     closeKeepingTab();
 }
 
 void TabProperties::Command_Save_Click() {
-    const QString caption = QString::fromStdString(PlainCaption(tab_));
+    const QString caption = caption_;
     const QString title = QStringLiteral("Save ") + caption + QStringLiteral(" Values");
     // The list ends with an empty line.
     const QString text = QStringLiteral("Properties of ") + caption + QLatin1Char(':') + LineEnd +

@@ -1,11 +1,12 @@
 #pragma once
 
-#include "core/shared_state.h"
+#include "model/shared_state.h"
 #include "windows/small_window.h"
 
 #include <QPointer>
 #include <QString>
 #include <array>
+#include <string>
 
 class QKeyEvent;
 class QLabel;
@@ -21,10 +22,16 @@ class TabProperties : public SmallWindow {
     Q_OBJECT
 
   public:
-    // boxFilled[i]: whether box i of the tab holds text in the main window. The window opens
-    // directly below mainWindow.
-    TabProperties(SharedState& state, Platform& platform, int tab,
-                  std::array<bool, MaxBoxes> boxFilled, QWidget* mainWindow);
+    // What the window lists of one tab.
+    struct Sheet {
+        int tab = 0;
+        QString caption;                            // without mnemonics
+        std::array<std::string, MaxBoxes> rowNames; // empty: a row the tab does not fill
+        std::array<bool, MaxBoxes> boxFilled{};     // box i holds text in the main window
+        bool standard = false;                      // list StdValues instead of Values
+    };
+    // The window opens directly below mainWindow.
+    TabProperties(SharedState& state, Platform& platform, Sheet sheet, QWidget* mainWindow);
 
   public slots:
     // Puts one row on the clipboard; the window stays open.
@@ -45,7 +52,7 @@ class TabProperties : public SmallWindow {
     void placeBelowMainWindow();
 
     Platform& platform_;
-    int tab_;
+    QString caption_;
     QPointer<QWidget> mainWindow_;
     std::array<QString, MaxBoxes> rowName_;
     std::array<QLabel*, MaxBoxes> valueLabel_{};

@@ -1,6 +1,6 @@
 #include "windows/window_catalogue.h"
 
-#include "core/notation.h"
+#include "model/notation.h"
 
 #include <algorithm>
 
@@ -52,49 +52,6 @@ std::string DecimalsBoxName(int tab, int box) {
         return {};
     const char* name = DecimalsBoxNames[tab][box];
     return name ? name : "";
-}
-
-std::array<std::string, MaxBoxes> PropertyRowNames(int tab, bool stdValSelected, int unknownMask,
-                                                   int db2Ref) {
-    const std::string standard = stdValSelected ? " - Standard Value" : "";
-    // A resistor that is the unknown of the chosen mode was computed, not snapped to the series.
-    auto unless = [&](int mode) { return unknownMask == mode ? std::string() : standard; };
-
-    switch (tab) {
-    case TabRP:
-        return {"Voltage", "Resistor" + standard, "Current", "Power"};
-    case TabVD:
-        return {"Voltage", "Voltage 1", "Resistor 1" + unless(2), "Resistor 2" + unless(3),
-                "Resistor Sum"};
-    case TabPR:
-        return {"Resistor (R1 // R2)", "Resistor 1" + unless(1), "Resistor 2" + standard};
-    case TabSR:
-        return {"Resistor (R1 + R2)", "Resistor 1" + unless(1), "Resistor 2" + standard};
-    case TabPI:
-    case TabT:
-        return {"Input Resistance",      "Output Resistance",     "Attenuation",
-                "Resistor 1" + standard, "Resistor 2" + standard, "Resistor 3" + standard,
-                "Reverse Attenuation"};
-    case TabDB1:
-        return {"Times", "Percent", "dB"};
-    case TabDB2: {
-        static const char* const refs[] = {"dBm", "dBu", "dBV"};
-        const char* ref = db2Ref >= 0 && db2Ref <= 2 ? refs[db2Ref] : refs[0];
-        // Under the dBV reference the tab hides its power box, so the window leaves it out too.
-        return {ref, "RMS Voltage", "P-P Voltage", db2Ref == 2 ? "" : "Power"};
-    }
-    case TabTR:
-        return {"Rise Time", "Bandwidth", "System Tr", "Measured or Expected", "DUT Tr"};
-    case TabCZ:
-        return {"Frequency", "Capacitance", "Impedance"};
-    case TabLZ:
-        return {"Frequency", "Inductance", "Impedance"};
-    case TabNO:
-    case TabIO:
-        return {"Resistor1" + unless(0), "Resistor2" + unless(1), "Resistor Sum", "Gain"};
-    default:
-        return {};
-    }
 }
 
 std::string ValueText(double v) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/shared_state.h"
+#include "model/shared_state.h"
 
 #include <array>
 #include <string>
@@ -20,11 +20,6 @@ int DecimalsOptionOfCode(float code);
 
 // The name the decimals dialog gives a box; empty when the box has none.
 std::string DecimalsBoxName(int tab, int box);
-
-// The row names of the properties window. An empty name marks a row the tab does not fill.
-// unknownMask is the tab's UnknownMask entry; db2Ref the reference of the dB level tab.
-std::array<std::string, MaxBoxes> PropertyRowNames(int tab, bool stdValSelected, int unknownMask,
-                                                   int db2Ref);
 
 // A value as both windows show it: full precision, no blanks, and a "0" before a bare leading
 // point (0.5 gives "0.5"); a negative value keeps its "-" first, so -0.5 stays "-.5".

@@ -8,7 +8,7 @@
 namespace oq {
 
 void MainFormTest::start() {
-    form = std::make_unique<MainForm>(platform, store);
+    form = std::make_unique<MainForm>(platform, store, TabTable);
     form->show();
     form->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));

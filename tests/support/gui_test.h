@@ -1,6 +1,7 @@
 #pragma once
 
-#include "core/main_form.h"
+#include "app/main_form.h"
+#include "app/tab_table.h"
 #include "core/number_box.h"
 #include "fake_platform.h"
 #include "memory_store.h"

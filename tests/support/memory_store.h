@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/settings.h"
+#include "model/settings.h"
 
 #include <map>
 #include <string>

@@ -1,6 +1,6 @@
-#include "core/shared_state.h"
 #include "fake_platform.h"
 #include "gui_test.h"
+#include "model/shared_state.h"
 #include "windows/about_form.h"
 #include "windows/help_form.h"
 

@@ -1,6 +1,7 @@
-#include "core/shared_state.h"
+#include "app/tab_table.h"
 #include "fake_platform.h"
 #include "gui_test.h"
+#include "model/shared_state.h"
 #include "windows/set_num_form.h"
 #include "windows/window_catalogue.h"
 
@@ -80,7 +81,7 @@ TEST(SetNumForm, LoadShowsTheBoxItsValueAndItsCode) {
         state.LastBox[c.tab] = static_cast<int16_t>(c.box);
         state.Values[c.tab][c.box < 0 ? 0 : c.box] = c.value;
         state.Decimals[c.tab][c.box < 0 ? 0 : c.box] = c.code;
-        SetNumForm form(state, platform, c.tab, c.filled, nullptr);
+        SetNumForm form(state, platform, c.tab, PlainCaption(TabTable[c.tab]), c.filled, nullptr);
         SCOPED_TRACE(c.frame.toStdString());
         EXPECT_EQ(form.windowTitle(), c.title);
         EXPECT_EQ(FindChild<QGroupBox>(form, "Frame_SNP1")->title(), c.frame);
@@ -105,7 +106,7 @@ TEST(SetNumForm, OkStoresTheChosenCodeAndComparesItWithTheStartValue) {
     for (const Case& c : cases) {
         Fixture f(c.code, c.atStart);
         f.state.DecimalsChanged[TabDB1][1] = !c.changed;
-        SetNumForm form(f.state, f.platform, TabDB1, true, nullptr);
+        SetNumForm form(f.state, f.platform, TabDB1, PlainCaption(TabTable[TabDB1]), true, nullptr);
         form.show();
         if (c.choose >= 0)
             QTest::mouseClick(option(form, c.choose), Qt::LeftButton);
@@ -122,7 +123,7 @@ TEST(SetNumForm, OkStoresTheChosenCodeAndComparesItWithTheStartValue) {
 
 TEST(SetNumForm, CopyPutsTheLastWordOfTheNameAndTheValueOnTheClipboardThenApplies) {
     Fixture f(1.2f);
-    SetNumForm form(f.state, f.platform, TabDB1, true, nullptr);
+    SetNumForm form(f.state, f.platform, TabDB1, PlainCaption(TabTable[TabDB1]), true, nullptr);
     form.show();
     QTest::mouseClick(option(form, 3), Qt::LeftButton);
     QTest::mouseClick(FindChild(form, "Command_SNP_CopyClipboard"), Qt::LeftButton);
@@ -133,7 +134,7 @@ TEST(SetNumForm, CopyPutsTheLastWordOfTheNameAndTheValueOnTheClipboardThenApplie
 
     f.state.LastBox[TabDB2] = 1;
     f.state.Values[TabDB2][1] = 0.5;
-    SetNumForm rms(f.state, f.platform, TabDB2, true, nullptr);
+    SetNumForm rms(f.state, f.platform, TabDB2, PlainCaption(TabTable[TabDB2]), true, nullptr);
     rms.Command_SNP_CopyClipboard_Click();
     EXPECT_EQ(f.platform.clipboard, QStringLiteral("Voltage: 0.5\r\n"));
 }
@@ -155,7 +156,7 @@ TEST(SetNumForm, EveryWayOutButOkLeavesTheCode) {
     };
     for (const auto& [how, act] : ways) {
         Fixture f(1.2f);
-        SetNumForm form(f.state, f.platform, TabDB1, true, nullptr);
+        SetNumForm form(f.state, f.platform, TabDB1, PlainCaption(TabTable[TabDB1]), true, nullptr);
         form.show();
         QTest::mouseClick(option(form, 5), Qt::LeftButton);
         act(form);
@@ -172,7 +173,7 @@ TEST(SetNumForm, EveryWayOutButOkLeavesTheCode) {
 
 TEST(SetNumForm, ArrowsMoveBetweenOptionsAndEnterOnOneApplies) {
     Fixture f(1.2f);
-    SetNumForm form(f.state, f.platform, TabDB1, true, nullptr);
+    SetNumForm form(f.state, f.platform, TabDB1, PlainCaption(TabTable[TabDB1]), true, nullptr);
     form.show();
     form.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&form));

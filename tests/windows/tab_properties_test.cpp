@@ -1,6 +1,6 @@
-#include "core/shared_state.h"
 #include "fake_platform.h"
 #include "gui_test.h"
+#include "model/shared_state.h"
 #include "windows/tab_properties.h"
 
 #include <QDir>
@@ -33,6 +33,15 @@ QStringList shownRows(QWidget& window) {
     return rows;
 }
 
+TabProperties::Sheet Db1Sheet() {
+    TabProperties::Sheet sheet;
+    sheet.tab = TabDB1;
+    sheet.caption = QStringLiteral("dB, %, X");
+    sheet.rowNames = {"Times", "Percent", "dB"};
+    sheet.boxFilled = {true, true, true};
+    return sheet;
+}
+
 // The dB, %, X tab after typing 2 as the ratio.
 struct Db1 {
     SharedState state;
@@ -40,8 +49,7 @@ struct Db1 {
     std::unique_ptr<TabProperties> window;
     Db1() {
         state.Values[TabDB1] = {2, 50, 20 * 0.301029995663981195};
-        window = std::make_unique<TabProperties>(
-            state, platform, TabDB1, std::array<bool, MaxBoxes>{true, true, true}, nullptr);
+        window = std::make_unique<TabProperties>(state, platform, Db1Sheet(), nullptr);
         window->show();
     }
 };
@@ -69,54 +77,28 @@ TEST(TabProperties, ListsTheTabAtFullPrecisionAndCopiesAll) {
     EXPECT_FALSE(f.window->isVisible());
 }
 
-TEST(TabProperties, RowNamesAndValuesFollowTheTabsModes) {
+// Standard values replace the typed ones; an empty box is "Not Defined" with no Copy; a row
+// without a name is not shown.
+TEST(TabProperties, ListsStandardValuesEmptyBoxesAndOnlyNamedRows) {
     struct Case {
-        int tab;
         bool standard;
-        int16_t unknown, db2Ref;
         QStringList rows;
     };
     const Case cases[] = {
-        {TabDB2, false, 0, 2, {"dBV: 1", "RMS Voltage: 2", "P-P Voltage: 3"}},
-        {TabDB2, false, 0, 1, {"dBu: 1", "RMS Voltage: 2", "P-P Voltage: 3", "Power: 4"}},
-        {TabIO,
-         true,
-         3,
-         0,
-         {"Resistor1 - Standard Value: 10", "Resistor2 - Standard Value: 20", "Resistor Sum: 30",
-          "Gain: 40"}},
-        {TabNO,
-         true,
-         0,
-         0,
-         {"Resistor1: 10", "Resistor2 - Standard Value: 20", "Resistor Sum: 30", "Gain: 40"}},
-        {TabVD,
-         true,
-         2,
-         0,
-         {"Voltage: 10", "Voltage 1: 20", "Resistor 1: 30", "Resistor 2 - Standard Value: 40",
-          "Resistor Sum: 50"}},
-        {TabSR, false, 1, 0, {"Resistor (R1 + R2): 1", "Resistor 1: 2", "Resistor 2: 3"}},
-        {TabCZ, true, 0, 0, {"Frequency: 1", "Capacitance: 2", "Impedance: 3"}},
-        // Boxes 2 and 3 are empty in the main window.
-        {TabRP,
-         false,
-         0,
-         0,
-         {"Voltage: 1", "Resistor: 2", "Current: Not Defined (no copy)",
-          "Power: Not Defined (no copy)"}},
+        {false, {"A: 1", "B: Not Defined (no copy)", "D: 4"}},
+        {true, {"A: 10", "B: 20", "D: 40"}},
     };
     for (const Case& c : cases) {
         SharedState state;
         FakePlatform platform;
-        state.StdValSelected = c.standard;
-        state.UnknownMask[c.tab] = c.unknown;
-        state.DB2Ref = c.db2Ref;
-        state.Values[c.tab] = {1, 2, 3, 4, 5, 6, 7};
-        state.StdValues[c.tab] = {10, 20, 30, 40, 50, 60, 70};
-        const bool all = c.tab != TabRP;
-        TabProperties window(state, platform, c.tab, {true, true, all, all, all, all, all},
-                             nullptr);
+        state.Values[TabVD] = {1, 2, 3, 4, 5, 6, 7};
+        state.StdValues[TabVD] = {10, 20, 30, 40, 50, 60, 70};
+        TabProperties::Sheet sheet;
+        sheet.tab = TabVD;
+        sheet.rowNames = {"A", "B", "", "D"};
+        sheet.boxFilled = {true, false, true, true};
+        sheet.standard = c.standard;
+        TabProperties window(state, platform, sheet, nullptr);
         EXPECT_EQ(shownRows(window), c.rows) << c.rows.join(", ").toStdString();
     }
 }
@@ -175,7 +157,7 @@ TEST(TabProperties, OpensBelowTheMainWindowAndStaysOnScreen) {
     main.show();
     const QRect area = main.screen()->availableGeometry();
     main.setGeometry(area.left() + 100, area.top() + 40, 400, 120);
-    TabProperties below(state, platform, TabDB1, {true, true, true}, &main);
+    TabProperties below(state, platform, Db1Sheet(), &main);
     below.show();
     const QRect mainFrame = main.frameGeometry();
     EXPECT_EQ(below.frameGeometry().top(), mainFrame.top() + mainFrame.height());
@@ -183,7 +165,7 @@ TEST(TabProperties, OpensBelowTheMainWindowAndStaysOnScreen) {
 
     // Low on the screen, directly below would hide the window's lower part.
     main.move(area.left() + 100, area.bottom() - 150);
-    TabProperties low(state, platform, TabDB1, {true, true, true}, &main);
+    TabProperties low(state, platform, Db1Sheet(), &main);
     low.show();
     EXPECT_LE(low.frameGeometry().bottom(), area.bottom());
     EXPECT_GE(low.frameGeometry().top(), area.top());

@@ -1,9 +1,10 @@
 #include "calculators/resistors/resistor_power_tab.h"
 
-#include "core/checked.h"
 #include "core/controls.h"
 #include "core/main_host.h"
-#include "core/notation.h"
+#include "model/checked.h"
+#include "model/notation.h"
+#include "model/resistor_power.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -19,8 +20,8 @@ const char* const Units[4] = {";V;", ";Ohm;", ";A;", ";W;"};
 const char* const Quantities[4] = {"U", "R", "I", "P"};
 } // namespace
 
-ResistorPowerTab::ResistorPowerTab(MainHost& host, QWidget* parent)
-    : CalculatorTab(host, TabRP, parent)
+ResistorPowerTab::ResistorPowerTab(MainHost& host, const TabRow& row, QWidget* parent)
+    : CalculatorTab(host, row, parent)
     , std_(*this, st_, "RP", QStringLiteral("Use Standard value for  R"),
            QStringLiteral("Frame_RP")) {
     auto* grid = new QGridLayout;
@@ -72,23 +73,27 @@ void ResistorPowerTab::showEcho(int index, double v) {
                           QLatin1Char(')'));
 }
 
-void ResistorPowerTab::writeBox(int index, double v) {
-    value(index) = v;
-    box(index)->setText(fixedText(index));
+int ResistorPowerTab::given() const {
+    int mask = 0;
+    for (int b = 0; b < 4; ++b)
+        mask |= check_[b]->isChecked() ? 0 : 1 << b;
+    return mask;
+}
+
+PropertyRowNames ResistorPowerTab::propertyRowNames() const {
+    return {"Voltage", st_.StdValSelected ? "Resistor - Standard Value" : "Resistor", "Current",
+            "Power"};
 }
 
 // The unknowns: at most two are checked, and only the two others take typing.
 void ResistorPowerTab::Check_RP_Click(int index) {
-    if (st_.SkipChange) {
-        st_.SkipChange = false;
+    if (ownClick())
         return;
-    }
     const int n = checkedCount();
     if (n <= 1) {
         for (int b = 0; b < 4; ++b) {
             if (check_[b]->isChecked() && !box(b)->text().isEmpty()) {
-                st_.SkipChange = true;
-                box(b)->clear();
+                writeQuietly(b, QString());
                 echo_[b]->clear();
             }
             box(b)->setLocked(true);
@@ -99,8 +104,7 @@ void ResistorPowerTab::Check_RP_Click(int index) {
         if (!box(index)->text().isEmpty())
             box(index)->clear();
     } else {
-        st_.SkipChange = true; // a third unknown is refused
-        check_[index]->setChecked(false);
+        SetCheckedSkipping(st_, check_[index], false); // a third unknown is refused
     }
     for (int b = 0; b < 4; ++b) {
         if (!check_[b]->isChecked()) {
@@ -113,19 +117,13 @@ void ResistorPowerTab::Check_RP_Click(int index) {
 void ResistorPowerTab::Text_RP_Change(int index) {
     if (ownWrite())
         return;
-    const int16_t s = lastBox();
     value(index) = TextValue(box(index)->text().toStdString());
 
-    int given = 0;
+    const int givenMask = given();
     int filled = 0;
-    for (int b = 0; b < 4; ++b) {
-        if (!check_[b]->isChecked()) {
-            given += 1 << b;
-            if (!box(b)->text().isEmpty())
-                ++filled;
-        }
-    }
-    st_.UnknownMask[TabRP] = static_cast<int16_t>(15 - given);
+    for (int b = 0; b < 4; ++b)
+        filled += (givenMask & 1 << b) && !box(b)->text().isEmpty() ? 1 : 0;
+    st_.UnknownMask[TabRP] = static_cast<int16_t>(15 - givenMask);
 
     if (filled < 2) {
         EnableStd_RP(false);
@@ -133,9 +131,7 @@ void ResistorPowerTab::Text_RP_Change(int index) {
             echo_[index]->clear();
         for (int b = 0; b < 4; ++b) {
             if (check_[b]->isChecked()) {
-                st_.SkipChange = true;
-                box(b)->clear();
-                st_.SkipChange = false;
+                writeQuietly(b, QString());
                 echo_[b]->clear();
             }
         }
@@ -144,69 +140,34 @@ void ResistorPowerTab::Text_RP_Change(int index) {
     }
 
     wrongValue_->hide();
-    lastBox() = -1;
     try {
-        const double u = value(U), r = value(R), i = value(I), p = value(P);
-        switch (given) {
-        case 3: // U, R
-            writeBox(I, Div(u, r));
-            writeBox(P, Div(Pow(u, 2.0), r));
-            break;
-        case 5: // U, I
-            writeBox(R, Div(u, i));
-            writeBox(P, Mul(u, i));
-            break;
-        case 6: // R, I
-            writeBox(U, Mul(r, i));
-            writeBox(P, Mul(Pow(i, 2.0), r));
-            break;
-        case 9: // U, P
-            writeBox(R, Div(Pow(u, 2.0), p));
-            writeBox(I, Div(p, u));
-            break;
-        case 10: // R, P
-            writeBox(U, Sqrt(Mul(p, r)));
-            writeBox(I, Sqrt(Div(p, r)));
-            break;
-        case 12: // I, P
-            writeBox(R, Div(p, Pow(i, 2.0)));
-            writeBox(U, Div(p, i));
-            break;
-        default:
-            break;
+        const QuietWrites quiet(st_, tab_);
+        const PowerValues typedValues = {value(U), value(R), value(I), value(P)};
+        // One at a time: a box written before a failure keeps its new text.
+        for (int b : PowerUnknowns(givenMask)) {
+            if (b < 0)
+                break;
+            value(b) = PowerQuantity(givenMask, b, typedValues);
+            box(b)->setText(fixedText(b));
         }
-        lastBox() = s;
-        EnableStd_RP(!check_[R]->isChecked());
-        for (int b = 0; b < 4; ++b)
-            showEcho(b, value(b));
     } catch (const CalcError&) {
         wrongValue_->show();
         EnableStd_RP(false);
-        lastBox() = s;
+        return;
     }
+    EnableStd_RP(!check_[R]->isChecked());
+    for (int b = 0; b < 4; ++b)
+        showEcho(b, value(b));
 }
 
 // R snapped to the chosen series; the unknowns follow from it. Values keep what was typed.
 void ResistorPowerTab::showStandard() {
     const double rs = std_.snap(value(R));
-    double u = value(U), i = value(I), p = value(P);
-    switch (st_.UnknownMask[TabRP]) {
-    case 5: // U and I unknown
-        u = Sqrt(Mul(rs, p));
-        i = Sqrt(Div(p, rs));
-        break;
-    case 9: // U and P unknown
-        u = Mul(rs, i);
-        p = Mul(Pow(i, 2.0), rs);
-        break;
-    case 12: // I and P unknown
-        i = Div(u, rs);
-        p = Div(Pow(u, 2.0), rs);
-        break;
-    default:
-        break;
-    }
-    const std::array<double, 4> shown = {u, rs, i, p};
+    PowerValues shown = {value(U), rs, value(I), value(P)};
+    const PowerValues snapped = shown;
+    for (int b : PowerUnknowns(given()))
+        if (b >= 0)
+            shown[b] = PowerQuantity(given(), b, snapped);
     for (int b = 0; b < 4; ++b)
         st_.StdValues[TabRP][b] = shown[b];
     for (int b : {U, I, P}) {

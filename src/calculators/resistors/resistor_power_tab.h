@@ -15,7 +15,7 @@ namespace oq {
 class ResistorPowerTab : public CalculatorTab {
     Q_OBJECT
   public:
-    explicit ResistorPowerTab(MainHost& host, QWidget* parent = nullptr);
+    ResistorPowerTab(MainHost& host, const TabRow& row, QWidget* parent = nullptr);
 
     void Check_RP_Click(int index);
     void Text_RP_Change(int index);
@@ -23,13 +23,16 @@ class ResistorPowerTab : public CalculatorTab {
     void EnableStd_RP(bool enable);
 
     bool boxSpace(int index) override;
+    PropertyRowNames propertyRowNames() const override;
+    bool offersStandardValues() const override { return true; }
 
   protected:
     void redisplayBox(int index) override;
 
   private:
     void showEcho(int index, double v);
-    void writeBox(int index, double v);
+    // The quantities the user typed (a PowerBit mask): those not checked as unknown.
+    int given() const;
     void showStandard();
     void showTyped();
     int checkedCount() const;

@@ -1,9 +1,9 @@
 #include "calculators/resistors/standard_values.h"
 
-#include "calculators/resistors/standard_series.h"
 #include "core/calculator_tab.h"
-#include "core/checked.h"
 #include "core/controls.h"
+#include "model/checked.h"
+#include "model/standard_series.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -65,34 +65,35 @@ float StandardValues::formatCode() const {
 }
 
 void StandardValues::clicked() {
-    int16_t& lastBox = st_.LastBox[static_cast<size_t>(tab_.tabIndex())];
-    const int16_t focused = lastBox;
-    lastBox = -1; // the tab's change handler ignores these writes
-    const bool on = isOn();
-    if (on) {
-        try {
-            actions_.showStandard();
-        } catch (const CalcError&) {
-            if (actions_.failed)
-                actions_.failed();
+    int16_t focused = 0;
+    {
+        const QuietWrites quiet(st_, tab_.tabIndex());
+        focused = quiet.focused();
+        const bool on = isOn();
+        if (on) {
+            try {
+                actions_.showStandard();
+            } catch (const CalcError&) {
+                if (actions_.failed)
+                    actions_.failed();
+            }
+        } else {
+            actions_.showTyped();
         }
-    } else {
-        actions_.showTyped();
+        for (QAbstractButton* selector : selectors_)
+            selector->setEnabled(!on);
+        options_[0]->setEnabled(!on);
+        options_[1]->setEnabled(!on);
+        if (on) {
+            for (int b = 0; b < tab_.boxCount(); ++b)
+                tab_.box(b)->setLocked(true);
+        } else {
+            actions_.unlockInputs();
+        }
+        st_.StdValSelected = on;
+        if (clear_)
+            clear_->setEnabled(!on);
     }
-    for (QAbstractButton* selector : selectors_)
-        selector->setEnabled(!on);
-    options_[0]->setEnabled(!on);
-    options_[1]->setEnabled(!on);
-    if (on) {
-        for (int b = 0; b < tab_.boxCount(); ++b)
-            tab_.box(b)->setLocked(true);
-    } else {
-        actions_.unlockInputs();
-    }
-    st_.StdValSelected = on;
-    if (clear_)
-        clear_->setEnabled(!on);
-    lastBox = focused;
     tab_.focusBox(focused);
 }
 

@@ -1,9 +1,10 @@
 #include "calculators/resistors/voltage_divider_tab.h"
 
-#include "core/checked.h"
 #include "core/controls.h"
 #include "core/main_host.h"
-#include "core/notation.h"
+#include "model/checked.h"
+#include "model/notation.h"
+#include "model/voltage_divider.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -26,8 +27,8 @@ constexpr int Required[BoxCount] = {14, 13, 11, 7, 19};
 const char* const OptionCaptions[BoxCount] = {"U", "U1", "R1", "R2", " R1 AND R2"};
 } // namespace
 
-VoltageDividerTab::VoltageDividerTab(MainHost& host, QWidget* parent)
-    : CalculatorTab(host, TabVD, parent)
+VoltageDividerTab::VoltageDividerTab(MainHost& host, const TabRow& row, QWidget* parent)
+    : CalculatorTab(host, row, parent)
     , std_(*this, st_, "VD", QStringLiteral("Use Standard values"),
            QStringLiteral("Frame_VD_StdVal")) {
     unknown_ = new QButtonGroup(this);
@@ -76,15 +77,19 @@ void VoltageDividerTab::EnableStd_VD(bool enable) {
     std_.setEnabled(enable);
 }
 
-void VoltageDividerTab::emptyBox(int index) {
-    value(index) = 0;
-    SetTextSkipping(st_, box(index), QString());
+PropertyRowNames VoltageDividerTab::propertyRowNames() const {
+    // A resistor that is the unknown was computed, not snapped to the series.
+    auto resistor = [&](const char* name, int unknown) {
+        return std::string(name) +
+               (st_.StdValSelected && mode() != unknown ? " - Standard Value" : "");
+    };
+    return {"Voltage", "Voltage 1", resistor("Resistor 1", R1), resistor("Resistor 2", R2),
+            "Resistor Sum"};
 }
 
 void VoltageDividerTab::writeBox(int index, double v) {
     value(index) = v;
-    SetTextSkipping(st_, box(index), fixedText(index));
-    st_.SkipChange = false;
+    writeQuietly(index, fixedText(index));
 }
 
 void VoltageDividerTab::unlockInputs() {
@@ -127,7 +132,7 @@ void VoltageDividerTab::Text_VD_Change(int index) {
     const int m = mode();
     // Any edit voids the single unknown until it is computed again.
     if (m < Both && filled(m))
-        emptyBox(m);
+        emptyQuietly(m);
 
     if (!filled(index)) {
         int dependents = 0;
@@ -144,10 +149,9 @@ void VoltageDividerTab::Text_VD_Change(int index) {
         bool any = false;
         for (int b = 0; b < BoxCount; ++b) {
             if ((dependents & (1 << b)) && filled(b))
-                emptyBox(b);
+                emptyQuietly(b);
             any = any || filled(b);
         }
-        st_.SkipChange = false;
         wrongValue_->hide();
         EnableStd_VD(false);
         if (!any)
@@ -165,28 +169,8 @@ void VoltageDividerTab::calculate() {
         for (int b = 0; b < BoxCount; ++b)
             f |= filled(b) ? 1 << b : 0;
         const bool ready = (f & Required[m]) == Required[m];
-        const double u = value(U), u1 = value(U1), r1 = value(R1), r2 = value(R2), sum = value(Sum);
-        // The ratio forms keep U = U1 from giving a resistor a hair below zero.
-        double result = 0;
-        if (ready) {
-            switch (m) {
-            case U:
-                result = Div(Mul(Add(r1, r2), u1), r2);
-                break;
-            case U1:
-                result = Div(Mul(u, r2), Add(r1, r2));
-                break;
-            case R1:
-                result = Mul(r2, Sub(Div(u, u1), 1.0));
-                break;
-            case R2:
-                result = Div(Mul(u1, r1), Sub(u, u1));
-                break;
-            default:
-                result = Mul(Div(u1, u), sum);
-                break;
-            }
-        }
+        const double u = value(U), u1 = value(U1), sum = value(Sum);
+        const double result = ready ? DividerUnknown(m, {u, u1, value(R1), value(R2), sum}) : 0.0;
         // Compared only when both voltages are known: an empty box is not a voltage of 0.
         if (filled(U) && filled(U1) && u1 > u)
             throw CalcError("output above input");
@@ -211,12 +195,11 @@ void VoltageDividerTab::calculate() {
     } catch (const CalcError&) {
         // Nothing computed from these inputs may stay on show.
         if (m < Both) {
-            emptyBox(Sum);
+            emptyQuietly(Sum);
         } else {
-            emptyBox(R1);
-            emptyBox(R2);
+            emptyQuietly(R1);
+            emptyQuietly(R2);
         }
-        st_.SkipChange = false;
         wrongValue_->show();
         EnableStd_VD(false);
     }
@@ -234,20 +217,9 @@ void VoltageDividerTab::showStandard() {
         shown[R1] = std_.snap(value(R1));
     if (m != R2)
         shown[R2] = std_.snap(value(R2));
-    switch (m) {
-    case U:
-        shown[U] = Div(Mul(Add(shown[R2], shown[R1]), shown[U1]), shown[R2]);
-        break;
-    case R1:
-        shown[R1] = Mul(shown[R2], Sub(Div(shown[U], shown[U1]), 1.0));
-        break;
-    case R2:
-        shown[R2] = Div(Mul(shown[R1], shown[U1]), Sub(shown[U], shown[U1]));
-        break;
-    default: // U1 and both resistors: the snapped pair gives a new output
-        shown[U1] = Div(Mul(shown[R2], shown[U]), Add(shown[R2], shown[R1]));
-        break;
-    }
+    // U1 and both resistors unknown: the snapped pair gives a new output.
+    const int unknown = m == U || m == R1 || m == R2 ? m : U1;
+    shown[unknown] = DividerUnknown(unknown, shown);
     shown[Sum] = Add(shown[R1], shown[R2]);
 
     auto fixed = [&](int b) { return Qs(FormatFixedTrim(shown[b], decimals(b))); };

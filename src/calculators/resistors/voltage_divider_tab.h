@@ -17,7 +17,7 @@ namespace oq {
 class VoltageDividerTab : public CalculatorTab {
     Q_OBJECT
   public:
-    explicit VoltageDividerTab(MainHost& host, QWidget* parent = nullptr);
+    VoltageDividerTab(MainHost& host, const TabRow& row, QWidget* parent = nullptr);
 
     void Option_VD_Click(int index);
     void Text_VD_Change(int index);
@@ -25,6 +25,8 @@ class VoltageDividerTab : public CalculatorTab {
     void EnableStd_VD(bool enable);
 
     bool boxSpace(int index) override;
+    PropertyRowNames propertyRowNames() const override;
+    bool offersStandardValues() const override { return true; }
 
   protected:
     void reselectLastOption() override;
@@ -32,8 +34,6 @@ class VoltageDividerTab : public CalculatorTab {
   private:
     int mode() const;
     bool filled(int index) const;
-    // Empties a box the program wrote, so that its change event is swallowed.
-    void emptyBox(int index);
     // Writes a computed value into its box with the box's decimals.
     void writeBox(int index, double v);
     void calculate();

@@ -1,6 +1,7 @@
 #include "core/tab_strip.h"
 #include "gui_test.h"
 
+#include <QDialog>
 #include <QTest>
 
 namespace oq {
@@ -189,6 +190,43 @@ TEST_F(ResistorPower, ClearAllEmptiesTheTabButKeepsTheUnknowns) {
     typeInto(1, QStringLiteral("5"));
     typeInto(0, QStringLiteral("10"));
     EXPECT_EQ(text(2), QStringLiteral("2.00"));
+}
+
+// The program's own write of an unchanged text raises no change event; the next keystroke
+// must still compute.
+TEST_F(ResistorPower, SameDecimalsAgainOnAComputedBoxThenTypingStillComputes) {
+    unknowns(2, 3);
+    typeInto(0, QStringLiteral("12"));
+    typeInto(1, QStringLiteral("470"));
+    platform.onModal = [](QDialog* dialog) {
+        dialog->findChild<QAbstractButton*>("Option_SNP(2)")->click(); // 1.2, as it was
+        dialog->findChild<QAbstractButton*>("Command_SNP_OK")->click();
+    };
+    QTest::keyClick(box(QStringLiteral("Text_RP(2)")), Qt::Key_Return, Qt::ShiftModifier);
+    EXPECT_EQ(text(2), QStringLiteral("0.03"));
+    typeInto(0, QStringLiteral("0")); // 120 V
+    EXPECT_EQ(text(2), QStringLiteral("0.26"));
+    EXPECT_EQ(text(3), QStringLiteral("30.64"));
+}
+
+TEST_F(ResistorPower, AThirdUnknownLeavesEveryBoxAsItWasWhicheverWasTypedLast) {
+    for (int last : {0, 1}) {
+        SCOPED_TRACE(last);
+        restart();
+        unknowns(2, 3);
+        typeInto(1 - last, last == 0 ? QStringLiteral("470") : QStringLiteral("12"));
+        typeInto(last, last == 0 ? QStringLiteral("12") : QStringLiteral("470"));
+        QStringList before;
+        for (int b = 0; b < 4; ++b)
+            before << text(b);
+        for (int third : {0, 1}) {
+            click(QStringLiteral("Check_RP(%1)").arg(third));
+            for (int b = 0; b < 4; ++b)
+                EXPECT_EQ(text(b), before[b]) << "third " << third << ", box " << b;
+        }
+        typeInto(0, QStringLiteral("0")); // still computing: 120 V
+        EXPECT_EQ(text(2), QStringLiteral("0.26"));
+    }
 }
 
 } // namespace

@@ -1,10 +1,6 @@
-#include "core/qsettings_store.h"
-#include "core/settings.h"
 #include "memory_store.h"
+#include "model/settings.h"
 
-#include <QDir>
-#include <QSettings>
-#include <QStandardPaths>
 #include <gtest/gtest.h>
 
 namespace oq {
@@ -31,7 +27,7 @@ TEST(Settings, FreshUserGetsDefaultsAndReadsEveryKeyInOrder) {
     EXPECT_EQ(store.reads[56], "Tab");
     EXPECT_EQ(store.reads[57], "TR System Rise Time");
 
-    SaveSettings(store, st, 0, "");
+    SaveSettings(store, st, 0);
     EXPECT_TRUE(store.writes.empty());
 }
 
@@ -88,7 +84,8 @@ TEST(Settings, OnlyChangedValuesAreWrittenInCatalogueOrder) {
     st.NCEntryLocationChanged = true;
     st.NCNewEntryLocation = "0100";
     st.TRSysRiseTimeChanged = true;
-    SaveSettings(store, st, 7, "3.5");
+    st.TRSysRiseTimeText = "3.5";
+    SaveSettings(store, st, 7);
 
     const std::vector<std::pair<std::string, std::string>> expected = {
         {"RP Resistor Decimals", " 1"}, {"NC New Entry Location", "0100"},
@@ -96,28 +93,6 @@ TEST(Settings, OnlyChangedValuesAreWrittenInCatalogueOrder) {
         {"TR System Rise Time", "3.5"}, {"Tab", "7"},
     };
     EXPECT_EQ(store.writes, expected);
-}
-
-// The real store: a per-user INI file in the folder the test run points XDG_CONFIG_HOME at.
-TEST(Settings, IniFileKeepsTextsAcrossStores) {
-    const QString path = QDir(qEnvironmentVariable("XDG_CONFIG_HOME"))
-                             .filePath(QStringLiteral("Calculations/Calculations.ini"));
-    QFile::remove(path);
-    {
-        QSettingsStore store;
-        store.write("RP Power Decimals", " 1.4");
-        store.write("Tab", "7");
-        store.sync();
-    }
-    ASSERT_TRUE(QFile::exists(path));
-    QSettings ini(path, QSettings::IniFormat);
-    EXPECT_EQ(ini.value(QStringLiteral("Settings/RP Power Decimals")).toString(),
-              QStringLiteral(" 1.4"));
-    QSettingsStore again;
-    EXPECT_EQ(again.read("RP Power Decimals", "1.2"), " 1.4");
-    EXPECT_EQ(again.read("Tab", "0"), "7");
-    EXPECT_EQ(again.read("RP Voltage Decimals", "1.2"), "1.2");
-    QFile::remove(path);
 }
 
 } // namespace

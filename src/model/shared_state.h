@@ -50,6 +50,7 @@ struct SharedState {
     std::string NCNewEntryLocation = "0001";
     bool NCEntryLocationChanged = false;
     bool TRSysRiseTimeChanged = false;
+    std::string TRSysRiseTimeText; // the rise-time tab's system rise time as its box shows it
 
     SharedState() {
         LastBox.fill(-1);

@@ -1,12 +1,9 @@
-#include "core/main_form.h"
+#include "app/main_form.h"
 
-#include "calculators/resistors/resistor_power_tab.h"
-#include "calculators/resistors/voltage_divider_tab.h"
 #include "core/calculator_tab.h"
 #include "core/platform.h"
-#include "core/settings.h"
 #include "core/tab_strip.h"
-#include "core/tabs.h"
+#include "model/settings.h"
 #include "windows/about_form.h"
 #include "windows/help_form.h"
 #include "windows/set_num_form.h"
@@ -20,19 +17,30 @@
 
 namespace oq {
 
-MainForm::MainForm(Platform& platform, SettingsStore& store, QWidget* parent)
+QString MainForm::caption() {
+    return QStringLiteral("Ohmquill, v%1 - June 2024 / QZ").arg(QLatin1String(OHMQUILL_VERSION));
+}
+
+MainForm::MainForm(Platform& platform, SettingsStore& store,
+                   const std::array<TabRow, TabCount>& table, QWidget* parent)
     : QWidget(parent)
     , platform_(platform)
     , store_(store) {
     setObjectName(QStringLiteral("MainForm"));
-    LoadSettings(store_, st_);
 
+    LoadSettings(store_, st_);
     strip_ = new TabStrip(7, this);
     strip_->setObjectName(QStringLiteral("SSTab1"));
-    buildTabs();
+    buildTabs(table);
+    {
+        // The tabs prepare their unit options and stored values without computing anything.
+        const HeldSkipChange quiet(st_);
+        for (CalculatorTab* page : tabs_)
+            page->startUp();
+    }
     connect(strip_, &TabStrip::currentChanged, this, [this](int index) {
         if (built_)
-            tabEntry(index);
+            tabEntry(index, entered_);
     });
     connect(strip_, &TabStrip::doubleClicked, this, [this] { platform_.startCalculator(); });
     connect(strip_, &TabStrip::rightClicked, this, &MainForm::stripRightClicked);
@@ -48,26 +56,15 @@ MainForm::MainForm(Platform& platform, SettingsStore& store, QWidget* parent)
     layout->addWidget(strip_, 1);
     layout->addLayout(buttons);
 
-    setWindowTitle(QLatin1String(Caption));
+    setWindowTitle(caption());
     built_ = true;
 }
 
-void MainForm::buildTabs() {
-    for (int t = 0; t < TabCount; ++t) {
-        CalculatorTab* page = nullptr;
-        switch (t) {
-        case TabRP:
-            page = new ResistorPowerTab(*this);
-            break;
-        case TabVD:
-            page = new VoltageDividerTab(*this);
-            break;
-        default:
-            page = new PictureTab(*this, t);
-            break;
-        }
-        tabs_[static_cast<size_t>(t)] = page;
-        strip_->addTab(page, QLatin1String(Tabs[static_cast<size_t>(t)].caption));
+void MainForm::buildTabs(const std::array<TabRow, TabCount>& table) {
+    for (const TabRow& row : table) {
+        CalculatorTab* page = row.create(*this, row);
+        tabs_[static_cast<size_t>(row.index)] = page;
+        strip_->addTab(page, QLatin1String(row.caption));
     }
 }
 
@@ -75,9 +72,11 @@ int MainForm::currentTab() const {
     return strip_->currentIndex();
 }
 
-void MainForm::tabEntry(int index) {
-    if (index >= 0 && index < TabCount)
-        tab(index)->enterTab();
+void MainForm::tabEntry(int index, int previous) {
+    if (index < 0 || index >= TabCount)
+        return;
+    entered_ = index;
+    tab(index)->enterTab(previous);
 }
 
 void MainForm::activationRule() {
@@ -86,7 +85,7 @@ void MainForm::activationRule() {
         return;
     }
     if (strip_->currentIndex() == st_.StartTab)
-        tabEntry(st_.StartTab);
+        tabEntry(st_.StartTab, 0);
     else
         strip_->setCurrentIndex(st_.StartTab);
 }
@@ -122,19 +121,23 @@ void MainForm::openDecimals() {
     const int t = currentTab();
     const CalculatorTab* page = tab(t);
     const NumberBox* b = page->box(st_.LastBox[static_cast<size_t>(t)]);
-    std::unique_ptr<QDialog> window(
-        new SetNumForm(st_, platform_, t, b && !b->text().isEmpty(), this));
+    std::unique_ptr<QDialog> window(new SetNumForm(st_, platform_, t, PlainCaption(page->row()),
+                                                   b && !b->text().isEmpty(), this));
     runSmallWindow(window.get());
 }
 
 void MainForm::openProperties() {
-    const int t = currentTab();
-    std::array<bool, MaxBoxes> filled{};
+    const CalculatorTab* page = tab(currentTab());
+    TabProperties::Sheet sheet;
+    sheet.tab = page->tabIndex();
+    sheet.caption = PlainCaption(page->row());
+    sheet.rowNames = page->propertyRowNames();
     for (int i = 0; i < MaxBoxes; ++i) {
-        const NumberBox* b = tab(t)->box(i);
-        filled[static_cast<size_t>(i)] = b && !b->text().isEmpty();
+        const NumberBox* b = page->box(i);
+        sheet.boxFilled[static_cast<size_t>(i)] = b && !b->text().isEmpty();
     }
-    std::unique_ptr<QDialog> window(new TabProperties(st_, platform_, t, filled, this));
+    sheet.standard = page->offersStandardValues() && st_.StdValSelected;
+    std::unique_ptr<QDialog> window(new TabProperties(st_, platform_, sheet, this));
     runSmallWindow(window.get());
 }
 
@@ -154,9 +157,9 @@ void MainForm::unload() {
     if (unloaded_)
         return;
     unloaded_ = true;
-    const NumberBox* riseTime = tab(TabTR)->box(2);
-    SaveSettings(store_, st_, currentTab(),
-                 riseTime ? riseTime->text().toStdString() : std::string());
+    for (CalculatorTab* page : tabs_)
+        page->closing();
+    SaveSettings(store_, st_, currentTab());
     store_.sync();
 }
 

@@ -1,4 +1,4 @@
-#include "core/checked.h"
+#include "model/checked.h"
 
 #include <cmath>
 #include <limits>

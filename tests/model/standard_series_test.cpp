@@ -1,6 +1,6 @@
-#include "calculators/resistors/standard_series.h"
-#include "core/checked.h"
-#include "core/shared_state.h"
+#include "model/checked.h"
+#include "model/shared_state.h"
+#include "model/standard_series.h"
 
 #include <cfloat>
 #include <cmath>

@@ -1,6 +1,6 @@
-#include "core/settings.h"
+#include "model/settings.h"
 
-#include "core/notation.h"
+#include "model/notation.h"
 
 #include <cmath>
 #include <limits>
@@ -106,8 +106,7 @@ void LoadSettings(SettingsStore& store, SharedState& state) {
     state.Values[TabTR][2] = std::isfinite(riseTime) ? riseTime : 0.0;
 }
 
-void SaveSettings(SettingsStore& store, const SharedState& state, int currentTab,
-                  const std::string& riseTimeText) {
+void SaveSettings(SettingsStore& store, const SharedState& state, int currentTab) {
     for (const DecimalsKey& entry : DecimalsCatalogue) {
         if (ncLocationComesBefore(entry) && state.NCEntryLocationChanged)
             store.write(NCLocationKey, state.NCNewEntryLocation);
@@ -115,7 +114,7 @@ void SaveSettings(SettingsStore& store, const SharedState& state, int currentTab
             store.write(entry.key, DecimalsText(state.Decimals[entry.tab][entry.box]));
     }
     if (state.TRSysRiseTimeChanged)
-        store.write(RiseTimeKey, riseTimeText);
+        store.write(RiseTimeKey, state.TRSysRiseTimeText);
     if (currentTab != state.StartTab)
         store.write(TabKey, std::to_string(currentTab));
 }

@@ -1,4 +1,4 @@
-#include "core/notation.h"
+#include "model/notation.h"
 
 #include <algorithm>
 #include <array>
@@ -289,7 +289,7 @@ std::string FormatFixed(double x, float intFrac) {
     double a = std::fabs(x);
     const double h = intFrac > 0 ? 0.5 : 0.0;
     float c = std::fabs(intFrac);
-    std::string lead;
+    bool leadBlank = false; // a whole number in significant-digit form keeps one blank in front
 
     if (c > 100.0f) {
         // Significant-digit codes 1XY: Y digits, the hundreds widen the field.
@@ -307,7 +307,7 @@ std::string FormatFixed(double x, float intFrac) {
             dec -= 1;
         }
         if (dec == 0)
-            lead = " ";
+            leadBlank = true;
         c = static_cast<float>(std::floor(cd / 100)) + static_cast<float>(n) - 1.0f +
             static_cast<float>(dec) / 10.0f;
     }
@@ -341,7 +341,9 @@ std::string FormatFixed(double x, float intFrac) {
         if (static_cast<int>(f.size()) < d + 1)
             f.append(static_cast<std::size_t>(d + 1) - f.size(), '0');
     }
-    return lead + i + f;
+    if (leadBlank)
+        i.insert(i.begin(), ' ');
+    return i + f;
 }
 
 std::string FormatFixedTrim(double x, float intFrac) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/shared_state.h"
+#include "model/shared_state.h"
 
 #include <array>
 #include <string>
@@ -30,10 +30,8 @@ extern const std::array<DecimalsKey, 55> DecimalsCatalogue;
 // Reads every setting into the shared state, tolerating missing and damaged values.
 void LoadSettings(SettingsStore& store, SharedState& state);
 
-// Writes back what changed since start-up. `currentTab` is the tab in front, `riseTimeText` the
-// system rise time as its box shows it.
-void SaveSettings(SettingsStore& store, const SharedState& state, int currentTab,
-                  const std::string& riseTimeText);
+// Writes back what changed since start-up; `currentTab` is the tab in front.
+void SaveSettings(SettingsStore& store, const SharedState& state, int currentTab);
 
 // The text form of a decimals code, blank included: " 1.2", " 103".
 std::string DecimalsText(float code);

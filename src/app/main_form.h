@@ -1,7 +1,8 @@
 #pragma once
 
 #include "core/main_host.h"
-#include "core/shared_state.h"
+#include "core/tab_row.h"
+#include "model/shared_state.h"
 
 #include <QWidget>
 #include <array>
@@ -21,9 +22,12 @@ class TabStrip;
 class MainForm : public QWidget, public MainHost {
     Q_OBJECT
   public:
-    static constexpr const char* Caption = "Ohmquill, v2.3 - June 2024 / QZ";
+    // "Ohmquill, v<version> - June 2024 / QZ"; the about window reads its parts back out of it.
+    static QString caption();
 
-    MainForm(Platform& platform, SettingsStore& store, QWidget* parent = nullptr);
+    // `table` lists the tabs in strip order, one row each.
+    MainForm(Platform& platform, SettingsStore& store, const std::array<TabRow, TabCount>& table,
+             QWidget* parent = nullptr);
 
     SharedState& state() override { return st_; }
     Platform& platform() override { return platform_; }
@@ -46,8 +50,8 @@ class MainForm : public QWidget, public MainHost {
     void closeEvent(QCloseEvent* event) override;
 
   private:
-    void buildTabs();
-    void tabEntry(int index);
+    void buildTabs(const std::array<TabRow, TabCount>& table);
+    void tabEntry(int index, int previous);
     void runSmallWindow(QDialog* window);
     void stripRightClicked(Qt::KeyboardModifiers modifiers);
 
@@ -57,6 +61,7 @@ class MainForm : public QWidget, public MainHost {
     TabStrip* strip_ = nullptr;
     QPushButton* exit_ = nullptr;
     std::array<CalculatorTab*, TabCount> tabs_{};
+    int entered_ = 0; // the tab whose entry ran last
     bool built_ = false;
     bool shown_ = false;
     bool unloaded_ = false;

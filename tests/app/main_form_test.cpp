@@ -1,6 +1,6 @@
+#include "app/tab_table.h"
 #include "core/schematic_picture.h"
 #include "core/tab_strip.h"
-#include "core/tabs.h"
 #include "gui_test.h"
 
 #include <QDialog>
@@ -72,9 +72,9 @@ TEST_F(MainWindow, EveryControlCarriesItsName) {
 TEST_F(MainWindow, TenTabsShowTheirSchematic) {
     int pictures = 0;
     for (int t = 0; t < TabCount; ++t) {
-        if (!Tabs[t].picture)
+        if (!TabTable[t].picture)
             continue;
-        const QString name = QStringLiteral("Picture_") + QLatin1String(Tabs[t].code);
+        const QString name = QStringLiteral("Picture_") + QLatin1String(TabTable[t].code);
         auto* picture = form->findChild<SchematicPicture*>(name);
         ASSERT_NE(picture, nullptr) << name.toStdString();
         EXPECT_TRUE(picture->isValid()) << name.toStdString();
