@@ -4,12 +4,15 @@
 #include "core/main_host.h"
 #include "core/platform.h"
 #include "core/schematic_picture.h"
+#include "model/checked.h"
 #include "model/notation.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <cfloat>
+#include <cmath>
 
 namespace oq {
 
@@ -59,6 +62,16 @@ void CalculatorTab::writeQuietly(int index, const QString& text) {
 void CalculatorTab::emptyQuietly(int index) {
     value(index) = 0;
     writeQuietly(index, QString());
+}
+
+double CalculatorTab::readBox(int index) {
+    return value(index) = TextValue(box(index)->text().toStdString());
+}
+
+void CalculatorTab::requireInRange() const {
+    for (int b = 0; b < boxCount(); ++b)
+        if (!boxes_[b]->text().isEmpty() && std::fabs(st_.Values[tab_][b]) >= DBL_MAX)
+            throw CalcError("number beyond the double range");
 }
 
 QString CalculatorTab::fixedText(int index) const {

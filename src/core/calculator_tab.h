@@ -74,6 +74,14 @@ class CalculatorTab : public QWidget {
     // Empties a box and its value, quietly.
     void emptyQuietly(int index);
 
+    // Reads a box's text into Values and returns it. A number beyond the double range reads as
+    // the largest double of its sign; requireInRange() tells.
+    double readBox(int index);
+    // Throws CalcError when a box of the tab holds a number beyond the double range, so that a
+    // calculation shows the tab's red label instead of a result from a clamped value. Every
+    // calculation calls it first, inside its trap.
+    void requireInRange() const;
+
     double& value(int index) { return st_.Values[tab_][index]; }
     float decimals(int index) const { return st_.Decimals[tab_][index]; }
     int16_t& lastBox() { return st_.LastBox[tab_]; }

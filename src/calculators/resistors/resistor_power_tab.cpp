@@ -117,7 +117,7 @@ void ResistorPowerTab::Check_RP_Click(int index) {
 void ResistorPowerTab::Text_RP_Change(int index) {
     if (ownWrite())
         return;
-    value(index) = TextValue(box(index)->text().toStdString());
+    readBox(index);
 
     const int givenMask = given();
     int filled = 0;

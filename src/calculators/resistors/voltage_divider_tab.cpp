@@ -128,7 +128,7 @@ void VoltageDividerTab::reselectLastOption() {
 void VoltageDividerTab::Text_VD_Change(int index) {
     if (ownWrite())
         return;
-    value(index) = TextValue(box(index)->text().toStdString());
+    readBox(index);
     const int m = mode();
     // Any edit voids the single unknown until it is computed again.
     if (m < Both && filled(m))
