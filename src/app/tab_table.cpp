@@ -1,6 +1,7 @@
 #include "app/tab_table.h"
 
 #include "app/picture_tab.h"
+#include "calculators/resistors/opamp_tab.h"
 #include "calculators/resistors/resistor_power_tab.h"
 #include "calculators/resistors/voltage_divider_tab.h"
 
@@ -25,8 +26,8 @@ const std::array<TabRow, TabCount> TabTable = {{
     {TabSR, "SR", "&Serial Resistors", 3, ":/pictures/sr.svg", Make<PictureTab>},
     {TabCZ, "CZ", "C &Impededance", 3, ":/pictures/cz.svg", Make<PictureTab>},
     {TabLZ, "LZ", "L &Impedance", 3, ":/pictures/lz.svg", Make<PictureTab>},
-    {TabNO, "NO", "Non Inv &OP amp", 4, ":/pictures/no.svg", Make<PictureTab>},
-    {TabIO, "IO", "Inv &OP amp", 4, ":/pictures/io.svg", Make<PictureTab>},
+    {TabNO, "NO", "Non Inv &OP amp", 4, ":/pictures/no.svg", Make<NonInvertingOpAmpTab>},
+    {TabIO, "IO", "Inv &OP amp", 4, ":/pictures/io.svg", Make<InvertingOpAmpTab>},
 }};
 
 } // namespace oq
