@@ -1,6 +1,7 @@
 #include "app/tab_table.h"
 
 #include "app/picture_tab.h"
+#include "calculators/conversions/number_base_tab.h"
 #include "calculators/resistors/opamp_tab.h"
 #include "calculators/resistors/resistor_power_tab.h"
 #include "calculators/resistors/voltage_divider_tab.h"
@@ -19,7 +20,7 @@ const std::array<TabRow, TabCount> TabTable = {{
     {TabPR, "PR", "&Parallel Resistors", 3, ":/pictures/pr.svg", Make<PictureTab>},
     {TabPI, "PI", "&PI-net", 7, ":/pictures/pi.svg", Make<PictureTab>},
     {TabT, "T", "&T-net", 7, ":/pictures/t.svg", Make<PictureTab>},
-    {TabNC, "NC", "Convert &Numbers", 4, nullptr, Make<PictureTab>},
+    {TabNC, "NC", "Convert &Numbers", 4, nullptr, Make<NumberBaseTab>},
     {TabDB1, "DB1", "&dB, %, X", 3, nullptr, Make<PictureTab>},
     {TabDB2, "DB2", "&dBm, dBU, dBV", 4, nullptr, Make<PictureTab>},
     {TabTR, "TR", "&Rise Time", 5, nullptr, Make<PictureTab>},

@@ -113,7 +113,8 @@ void CalculatorTab::arrange(QLayout* controls, const std::vector<QWidget*>& belo
     right->addStretch(1);
     right->addWidget(clear, 0, Qt::AlignLeft);
     auto* layout = new QHBoxLayout(this);
-    layout->addWidget(addPicture(), 1);
+    if (SchematicPicture* picture = addPicture())
+        layout->addWidget(picture, 1);
     layout->addLayout(right, 2);
 }
 
@@ -159,6 +160,14 @@ void CalculatorTab::boxGotFocus(int index) {
 
 void CalculatorTab::boxHelp() {
     host_.openHelp();
+}
+
+QChar CalculatorTab::boxFilterKey(int, QChar key) {
+    return key;
+}
+
+bool CalculatorTab::boxFilterText(int, QString&, int&) {
+    return true;
 }
 
 void CalculatorTab::boxRightClick(int index, int modifiers) {

@@ -61,6 +61,14 @@ class CalculatorTab : public QWidget {
     virtual void boxRightClick(int index, int modifiers);
     virtual void boxGotFocus(int index);
     virtual void boxHelp();
+    // Boxes with their own filter (BoxRules::ownFilter): the character a typed key puts into the
+    // box, or a null character to drop the key.
+    virtual QChar boxFilterKey(int index, QChar key);
+    // ... and any whole new text of such a box: it may be rewritten (caret too); false refuses
+    // it and the box keeps its text.
+    virtual bool boxFilterText(int index, QString& text, int& caret);
+    // A key, a click, a paste or a drop is about to reach a box.
+    virtual void boxBeforeEdit(int) {}
 
   protected:
     // The guard every change handler starts with: true for the change event of one of the

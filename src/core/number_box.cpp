@@ -5,6 +5,7 @@
 #include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QValidator>
 
 namespace oq {
 
@@ -19,18 +20,40 @@ int ModifierBits(Qt::KeyboardModifiers modifiers) {
     return bits;
 }
 
+namespace {
+// Hands every new text of a box to its tab. Qt consults it for pastes, drops, undo and input
+// methods as well as for typing, and takes a refused text back, so the box keeps what it had.
+class TabFilter : public QValidator {
+  public:
+    TabFilter(CalculatorTab& tab, int index, QObject* parent)
+        : QValidator(parent)
+        , tab_(tab)
+        , index_(index) {}
+    State validate(QString& text, int& caret) const override {
+        return tab_.boxFilterText(index_, text, caret) ? Acceptable : Invalid;
+    }
+
+  private:
+    CalculatorTab& tab_;
+    int index_;
+};
+} // namespace
+
 NumberBox::NumberBox(CalculatorTab& tab, int index, BoxRules rules, QWidget* parent)
     : QLineEdit(parent)
     , tab_(tab)
     , index_(index)
     , rules_(rules) {
     setReadOnly(true);
+    if (rules_.ownFilter)
+        setValidator(new TabFilter(tab_, index_, this));
 }
 
 void NumberBox::keyPressEvent(QKeyEvent* event) {
     // Keys reach a box only while the user works in it.
     if (!hasFocus())
         tab_.boxGotFocus(index_);
+    tab_.boxBeforeEdit(index_);
 
     const int mods = ModifierBits(event->modifiers());
     switch (event->key()) {
@@ -63,6 +86,14 @@ void NumberBox::keyPressEvent(QKeyEvent* event) {
         return;
     }
     const QChar c = text.at(0);
+    if (rules_.ownFilter) {
+        if (isReadOnly()) {
+            QLineEdit::keyPressEvent(event);
+        } else if (const QChar taken = tab_.boxFilterKey(index_, c); !taken.isNull()) {
+            insert(QString(taken));
+        }
+        return;
+    }
     if (isReadOnly() && c != QLatin1Char(' ')) {
         QLineEdit::keyPressEvent(event); // a locked box drops it
         return;
@@ -104,6 +135,7 @@ void NumberBox::typeDecimalPoint() {
 }
 
 void NumberBox::mousePressEvent(QMouseEvent* event) {
+    tab_.boxBeforeEdit(index_); // a middle click pastes on some desktops
     const int mods = ModifierBits(event->modifiers());
     if (event->button() == Qt::RightButton && mods != 0 && rules_.gestures) {
         // The box's own context menu must not open over the gesture's window.
@@ -129,7 +161,13 @@ void NumberBox::contextMenuEvent(QContextMenuEvent* event) {
         event->accept();
         return;
     }
+    tab_.boxBeforeEdit(index_); // its Paste and Delete edit the box
     QLineEdit::contextMenuEvent(event);
+}
+
+void NumberBox::dropEvent(QDropEvent* event) {
+    tab_.boxBeforeEdit(index_);
+    QLineEdit::dropEvent(event);
 }
 
 void NumberBox::focusInEvent(QFocusEvent* event) {

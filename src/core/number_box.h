@@ -12,6 +12,9 @@ struct BoxRules {
     bool minus = false;   // "-" is offered to the tab's sign rule
     bool space = true;    // Space is offered to the tab (unknown selection)
     bool gestures = true; // Enter and right click with a modifier open the small windows
+    // The tab vets every typed key (boxFilterKey) and every text that arrives otherwise, by
+    // paste, drop or undo (boxFilterText), instead of the number filter.
+    bool ownFilter = false;
 };
 
 // Modifier bits of the box gestures.
@@ -35,6 +38,7 @@ class NumberBox : public QLineEdit {
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
   private:
     void typeDecimalPoint();
