@@ -2,6 +2,8 @@
 
 #include "app/picture_tab.h"
 #include "calculators/conversions/number_base_tab.h"
+#include "calculators/conversions/reactance_tab.h"
+#include "calculators/conversions/rise_time_tab.h"
 #include "calculators/resistors/opamp_tab.h"
 #include "calculators/resistors/resistor_power_tab.h"
 #include "calculators/resistors/voltage_divider_tab.h"
@@ -23,12 +25,16 @@ const std::array<TabRow, TabCount> TabTable = {{
     {TabNC, "NC", "Convert &Numbers", 4, nullptr, Make<NumberBaseTab>},
     {TabDB1, "DB1", "&dB, %, X", 3, nullptr, Make<PictureTab>},
     {TabDB2, "DB2", "&dBm, dBU, dBV", 4, nullptr, Make<PictureTab>},
-    {TabTR, "TR", "&Rise Time", 5, nullptr, Make<PictureTab>},
+    {TabTR, "TR", "&Rise Time", 5, nullptr, Make<RiseTimeTab>},
     {TabSR, "SR", "&Serial Resistors", 3, ":/pictures/sr.svg", Make<PictureTab>},
     {TabCZ, "CZ", "C &Impededance", 3, ":/pictures/cz.svg", Make<PictureTab>},
     {TabLZ, "LZ", "L &Impedance", 3, ":/pictures/lz.svg", Make<PictureTab>},
     {TabNO, "NO", "Non Inv &OP amp", 4, ":/pictures/no.svg", Make<NonInvertingOpAmpTab>},
     {TabIO, "IO", "Inv &OP amp", 4, ":/pictures/io.svg", Make<InvertingOpAmpTab>},
+    {TabCZ, "CZ", "C &Impededance", 3, ":/pictures/cz.svg", Make<CapacitiveReactanceTab>},
+    {TabLZ, "LZ", "L &Impedance", 3, ":/pictures/lz.svg", Make<InductiveReactanceTab>},
+    {TabNO, "NO", "Non Inv &OP amp", 4, ":/pictures/no.svg", Make<PictureTab>},
+    {TabIO, "IO", "Inv &OP amp", 4, ":/pictures/io.svg", Make<PictureTab>},
 }};
 
 } // namespace oq

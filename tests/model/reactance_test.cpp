@@ -1,0 +1,106 @@
+#include "model/checked.h"
+#include "model/prefix_units.h"
+#include "model/reactance.h"
+
+#include <cfloat>
+#include <gtest/gtest.h>
+
+namespace oq {
+namespace {
+
+const UnitOptionGroup& Component(Reactive kind) {
+    return kind == Reactive::Capacitor ? CapacitanceUnits : InductanceUnits;
+}
+
+// Each worked example: the two givens typed with their unit options, the unknown shown with the
+// unit picked for it (two decimals).
+TEST(ReactanceFormulas, WorkedExamplesShowInTheirUnits) {
+    struct Given {
+        double typed;
+        int unit;
+    };
+    struct Case {
+        Reactive kind;
+        int unknown;
+        Given f, x, z;
+        UnitShown shown;
+    };
+    const auto C = Reactive::Capacitor, L = Reactive::Inductor;
+    const Case cases[] = {
+        {C, ReactZ, {1, 1}, {1, 2}, {}, {0, "159.15"}},            // 1 kHz, 1 µF: Ohm
+        {C, ReactComponent, {50, 0}, {}, {3.183, 1}, {2, "1.00"}}, // µF
+        {C, ReactF, {}, {10, 3}, {1, 1}, {1, "15.92"}},            // 10 nF, 1 kOhm: kHz
+        {L, ReactZ, {1, 1}, {1, 1}, {}, {0, "6.28"}},              // 1 kHz, 1 mH: Ohm
+        {L, ReactComponent, {1, 3}, {}, {1, 0}, {3, "0.16"}},      // 1 GHz, 1 Ohm: below 1 nH
+        {L, ReactF, {}, {10, 2}, {1, 1}, {2, "15.92"}},            // 10 µH, 1 kOhm: MHz
+    };
+    for (const Case& c : cases) {
+        const UnitOptionGroup* groups[] = {&FrequencyUnits, &Component(c.kind), &ImpedanceUnits};
+        const Given given[] = {c.f, c.x, c.z};
+        ReactanceValues v{};
+        for (int b = 0; b < 3; ++b)
+            if (b != c.unknown)
+                v[b] = InBaseUnits(given[b].typed,
+                                   groups[b]->units[static_cast<size_t>(given[b].unit)].factor);
+        const double r = ReactanceUnknown(c.kind, c.unknown, v);
+        EXPECT_EQ(ShowInUnits(*groups[c.unknown], r, 1.2f), c.shown) << c.unknown;
+    }
+}
+
+TEST(ReactanceFormulas, ZeroGivensAndOverflowFail) {
+    EXPECT_THROW(ReactanceUnknown(Reactive::Capacitor, ReactZ, {0, 1e-6, 0}), CalcError);
+    EXPECT_THROW(ReactanceUnknown(Reactive::Inductor, ReactF, {0, 0, 50}), CalcError);
+    EXPECT_THROW(ReactanceUnknown(Reactive::Inductor, ReactZ, {DBL_MAX, 1e3, 0}), CalcError);
+    EXPECT_THROW(ReactanceUnknown(Reactive::Capacitor, ReactZ, {1e-200, 1e-200, 0}), CalcError);
+}
+
+// The display rules of every group at their edges: the value, the option picked and its number.
+TEST(UnitOptions, EdgesOfEachGroup) {
+    struct Case {
+        const UnitOptionGroup* group;
+        double v;
+        UnitShown shown;
+    };
+    const Case cases[] = {
+        {&FrequencyUnits, 0.5, {0, "0.50"}},
+        {&FrequencyUnits, 2.5e12, {3, "2500.00"}}, // above the top unit: scaled in GHz
+        {&FrequencyUnits, 999.999e9, {3, "1000.00"}},
+        {&CapacitanceUnits, 0.5e-12, {4, "0.50"}}, // below 1 pF
+        {&CapacitanceUnits, 0.5, {1, "500.00"}},
+        {&CapacitanceUnits, 1500, {0, "1500.00"}},
+        {&CapacitanceUnits, 999.999, {0, "1000.00"}}, // not 1.00 F
+        {&InductanceUnits, 0.4e-9, {3, "0.40"}},
+        {&InductanceUnits, 999.999, {0, "1000.00"}}, // not 1.00 H
+        {&ImpedanceUnits, 0.25, {0, "0.25"}},
+        {&ImpedanceUnits, 999.999e6, {2, "1000.00"}}, // not 1.00 in the option before
+        {&RiseTimeUnits, 0.9999999e-9, {1, "1.00"}},
+        {&BandwidthUnits, 999999.9, {1, "1.00"}},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(ShowInUnits(*c.group, c.v, 1.2f), c.shown) << c.v;
+    // Other decimals codes keep their own rounding; free form never carries.
+    EXPECT_EQ(ShowInUnits(ImpedanceUnits, 999.999e6, 0), (UnitShown{2, "999.999"}));
+    EXPECT_EQ(ShowInUnits(CapacitanceUnits, 1e-6, 1.0f), (UnitShown{2, "1"}));
+}
+
+// A user's click rescales the unrounded value; the program's choice or an empty box does not.
+TEST(UnitOptions, PreviousUnitBookkeeping) {
+    UnitFactors u;
+    double v = 0;
+    EXPECT_FALSE(u.select(1e-9, true, v)); // start-up: ns
+    v = InBaseUnits(2, u.factor);
+    EXPECT_TRUE(u.select(1e-6, false, v)); // the typed 2 now counts in µs
+    EXPECT_DOUBLE_EQ(v, 2e-6);
+    EXPECT_EQ(u.previous, 1e-6);
+    EXPECT_FALSE(u.select(1e-12, true, v)); // the program shows a value in ps
+    v = 1.2345678e-12;
+    EXPECT_TRUE(u.select(1e-9, false, v));
+    EXPECT_DOUBLE_EQ(v, 1.2345678e-9); // unrounded, not the 1.23 the box showed
+    v = DBL_MAX;
+    EXPECT_TRUE(u.select(1, false, v)); // ×1e9 would overflow
+    EXPECT_EQ(v, DBL_MAX);
+    EXPECT_EQ(InBaseUnits(DBL_MAX, 1e9), DBL_MAX);
+}
+
+} // namespace
+} // namespace oq
