@@ -18,7 +18,7 @@ set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME ohmquill)
 set(CPACK_PACKAGE_VENDOR "The Ohmquill developers")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Calculator for everyday electronics work")
-set(CPACK_PACKAGE_DESCRIPTION
+string(CONCAT CPACK_PACKAGE_DESCRIPTION
     "Resistor power, voltage divider, serial and parallel resistors with standard-value pairs, "
     "PI-net and T-net attenuators, dB and level conversions, rise time, reactance, number bases "
     "and op-amp gain networks, computed as you type.")

@@ -5,17 +5,10 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <cstdlib>
 #include <string_view>
 
 namespace {
-
-void DescribeOptions(QCommandLineParser& parser) {
-    parser.setApplicationDescription(
-        QStringLiteral("A calculator for electronics work: resistors, dividers, attenuators, "
-                       "levels, reactance and op-amp gain, computed as you type."));
-    parser.addHelpOption();
-    parser.addVersionOption();
-}
 
 // Asking for the help or the version must work where no window can open (a terminal without a
 // display, a packaging script), so these are answered before the windowing system is touched.
@@ -29,24 +22,31 @@ bool AsksForTextOnly(int argc, char** argv) {
     return false;
 }
 
+// Prints the help or the version on standard output and ends the program.
+[[noreturn]] void AnswerOnTerminal(int argc, char** argv) {
+    const QCoreApplication textOnly(argc, argv);
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("A calculator for electronics work: resistors, dividers, attenuators, "
+                       "levels, reactance and op-amp gain, computed as you type."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.process(textOnly);
+    std::exit(EXIT_SUCCESS);
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     QCoreApplication::setApplicationName(QStringLiteral("ohmquill"));
     QCoreApplication::setApplicationVersion(QStringLiteral(OHMQUILL_VERSION));
-    QCommandLineParser parser;
-    DescribeOptions(parser);
-    if (AsksForTextOnly(argc, argv)) {
-        const QCoreApplication textOnly(argc, argv);
-        parser.process(textOnly); // prints the answer and ends the program
-        return 0;
-    }
+    if (AsksForTextOnly(argc, argv))
+        AnswerOnTerminal(argc, argv);
 
+    // Other arguments are left alone, as they always were: Qt takes its own (-platform, -style)
+    // and the calculator has nothing to open.
     QApplication app(argc, argv);
     QGuiApplication::setDesktopFileName(QStringLiteral("org.ohmquill.Ohmquill"));
-    // Qt has taken its own options (-platform, -style...) out by now; anything left over is a
-    // mistake worth saying so.
-    parser.process(app);
 
     oq::QtPlatform platform;
     oq::QSettingsStore store;
