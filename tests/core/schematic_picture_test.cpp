@@ -2,14 +2,11 @@
 #include "palettes.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QImage>
 #include <QPainter>
-#include <QXmlStreamReader>
 #include <cmath>
 #include <gtest/gtest.h>
-#include <map>
 #include <string>
 #include <vector>
 
@@ -123,27 +120,6 @@ std::vector<std::string> AllPictures() {
 
 TEST(PictureSet, HasTheTenSchematics) {
     EXPECT_EQ(AllPictures().size(), 10);
-}
-
-// Each part carries the name of the box that holds its value.
-TEST(PictureSet, NamePartsAsTheBoxesDo) {
-    const std::map<std::string, std::string> names = {
-        {"rp", "R U"},   {"vd", "R1 R2 U U1"},     {"sr", "R1 R2"},
-        {"pr", "R1 R2"}, {"pi", "R1 R2 R3 Z1 Z2"}, {"t", "R1 R2 R3 Z1 Z2"},
-        {"io", "R1 R2"}, {"no", "R1 R2"},          {"cz", "C"},
-        {"lz", "L"},
-    };
-    for (const auto& [picture, expected] : names) {
-        QFile file(QStringLiteral(":/pictures/%1.svg").arg(QString::fromStdString(picture)));
-        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << picture;
-        QXmlStreamReader svg(&file);
-        QStringList labels;
-        while (!svg.atEnd())
-            if (svg.readNext() == QXmlStreamReader::StartElement && svg.name() == u"text")
-                labels << svg.readElementText();
-        labels.sort();
-        EXPECT_EQ(labels.join(u' ').toStdString(), expected) << picture;
-    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Schematics, Pictures, ::testing::ValuesIn(AllPictures()),
