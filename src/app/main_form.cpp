@@ -11,6 +11,7 @@
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
+#include <QIcon>
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <memory>
@@ -57,6 +58,7 @@ MainForm::MainForm(Platform& platform, SettingsStore& store,
     layout->addLayout(buttons);
 
     setWindowTitle(caption());
+    setWindowIcon(QIcon(QStringLiteral(":/icons/org.ohmquill.Ohmquill.svg")));
     built_ = true;
 }
 

@@ -1,0 +1,50 @@
+# Installs the build into a scratch root as a packager does (DESTDIR) and checks what lands there
+# with the desktop's own validators.
+#   cmake -DBUILD_DIR=<build> -DWORK_DIR=<scratch> -DVERSION=<x.y> -P install_check.cmake
+
+function(run)
+    execute_process(COMMAND ${ARGN} RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE out)
+    if(NOT rc EQUAL 0)
+        message(FATAL_ERROR "${ARGN}\nfailed (${rc}):\n${out}")
+    endif()
+endfunction()
+
+function(need tool)
+    find_program(${tool}_path ${tool})
+    if(NOT ${tool}_path)
+        message(FATAL_ERROR "${tool} is missing; scripts/setup installs it")
+    endif()
+endfunction()
+
+need(desktop-file-validate)
+need(appstreamcli)
+
+set(root ${WORK_DIR}/root)
+file(REMOVE_RECURSE ${WORK_DIR})
+run(${CMAKE_COMMAND} -E env DESTDIR=${root} ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix /usr)
+
+set(expected
+    usr/bin/ohmquill
+    usr/share/applications/org.ohmquill.Ohmquill.desktop
+    usr/share/doc/ohmquill/LICENSE
+    usr/share/icons/hicolor/scalable/apps/org.ohmquill.Ohmquill.svg
+    usr/share/metainfo/org.ohmquill.Ohmquill.metainfo.xml)
+file(GLOB_RECURSE installed RELATIVE ${root} ${root}/*)
+list(SORT installed)
+if(NOT installed STREQUAL expected)
+    message(FATAL_ERROR "installed:\n  ${installed}\nexpected:\n  ${expected}")
+endif()
+
+run(desktop-file-validate ${root}/usr/share/applications/org.ohmquill.Ohmquill.desktop)
+run(appstreamcli validate --no-net --strict
+    ${root}/usr/share/metainfo/org.ohmquill.Ohmquill.metainfo.xml)
+
+file(READ ${root}/usr/share/metainfo/org.ohmquill.Ohmquill.metainfo.xml metainfo)
+if(NOT metainfo MATCHES "<release version=\"${VERSION}\"")
+    message(FATAL_ERROR "the metainfo does not name release ${VERSION}")
+endif()
+file(READ ${root}/usr/share/applications/org.ohmquill.Ohmquill.desktop entry)
+if(NOT entry MATCHES "\nIcon=org.ohmquill.Ohmquill\n" OR NOT entry MATCHES "\nExec=ohmquill\n")
+    message(FATAL_ERROR "the desktop entry does not start the installed program with its icon")
+endif()
+file(REMOVE_RECURSE ${WORK_DIR})
