@@ -1,0 +1,216 @@
+#include "model/attenuators.h"
+#include "model/checked.h"
+
+#include <cmath>
+#include <gtest/gtest.h>
+#include <string>
+
+namespace oq {
+namespace {
+
+constexpr ArmShown Num = ArmShown::Number;
+constexpr ArmShown Open = ArmShown::Open;
+constexpr ArmShown Short = ArmShown::Short;
+
+AttenuatorInput Input(double z1, double z2, std::optional<double> db, bool power = false) {
+    return {z1, z2, db, power};
+}
+
+bool Designs(Network net, const AttenuatorInput& in) {
+    try {
+        DesignAttenuator(net, in);
+        return true;
+    } catch (const CalcError&) {
+        return false;
+    }
+}
+
+std::string Name(Network net, const AttenuatorInput& in) {
+    return std::string(net == Network::Pi ? "PI " : "T ") + std::to_string(in.z1) + "/" +
+           std::to_string(in.z2) + (in.attenuation ? " at " + std::to_string(*in.attenuation) : "") +
+           (in.power ? " power" : " voltage");
+}
+
+TEST(AttenuatorFormulas, KnownDesigns) {
+    struct Case {
+        Network net;
+        AttenuatorInput in;
+        double attenuation;
+        std::array<double, 3> arms; // checked only where the arm shows a number
+        std::array<ArmShown, 3> shown;
+        double reverse;
+    };
+    const Case cases[] = {
+        // Equal impedances read the same as voltage or power figures.
+        {Network::Pi, Input(50, 50, 10), 10, {96.25, 71.15, 96.25}, {Num, Num, Num}, 10},
+        {Network::Pi, Input(50, 50, 10, true), 10, {96.25, 71.15, 96.25}, {Num, Num, Num}, 10},
+        {Network::T, Input(50, 50, 10), 10, {25.97, 35.14, 25.97}, {Num, Num, Num}, 10},
+        {Network::T, Input(50, 50, 10, true), 10, {25.97, 35.14, 25.97}, {Num, Num, Num}, 10},
+        // Equal impedances need no attenuation: the shunt arms drop out, the series arms vanish.
+        {Network::Pi, Input(50, 50, {}), 0, {0, 0, 0}, {Open, Num, Open}, 0},
+        {Network::T, Input(50, 50, {}), 0, {0, 0, 0}, {Num, Open, Num}, 0},
+        // 75 to 50 ohm at the minimum: the arm on the larger side is left out (PI) or shorted (T).
+        {Network::Pi, Input(75, 50, {}), 7.48, {0, 43.30, 86.60}, {Open, Num, Num}, 3.96},
+        {Network::Pi, Input(75, 50, {}, true), 5.72, {0, 43.30, 86.60}, {Open, Num, Num}, 5.72},
+        {Network::T, Input(75, 50, {}), 7.48, {43.30, 86.60, 0}, {Num, Num, Short}, 3.96},
+        {Network::T, Input(75, 50, {}, true), 5.72, {43.30, 86.60, 0}, {Num, Num, Short}, 5.72},
+        // Above the minimum every arm is a resistor again.
+        {Network::T, Input(75, 50, 20), 20, {62.06, 15.23, 36.29}, {Num, Num, Num}, 16.48},
+        {Network::Pi, Input(75, 50, 20), 20, {103.32, 246.25, 60.43}, {Num, Num, Num}, 16.48},
+    };
+    for (const Case& c : cases) {
+        const AttenuatorDesign d = DesignAttenuator(c.net, c.in);
+        const std::string at = Name(c.net, c.in);
+        EXPECT_NEAR(d.attenuation, c.attenuation, 0.005) << at;
+        EXPECT_EQ(d.minimum, !c.in.attenuation) << at;
+        EXPECT_NEAR(d.reverse, c.reverse, 0.005) << at;
+        for (int i = 0; i < 3; ++i) {
+            EXPECT_EQ(d.arms[i].shown, c.shown[i]) << at << " R" << i + 1;
+            if (c.shown[i] == Num) {
+                EXPECT_NEAR(d.arms[i].value, c.arms[i], 0.005) << at << " R" << i + 1;
+            }
+        }
+    }
+}
+
+TEST(AttenuatorFormulas, OpenAndShortArmsAreStoredAsTheNetworkKeepsThem) {
+    // The PI network stores its special values; the T network keeps what it computed.
+    const AttenuatorDesign pi = DesignAttenuator(Network::Pi, Input(75, 50, {}));
+    EXPECT_EQ(pi.arms[0].value, OpenValue);
+    const AttenuatorDesign piEqual = DesignAttenuator(Network::Pi, Input(50, 50, 0));
+    EXPECT_EQ(piEqual.arms[0].value, OpenValue);
+    EXPECT_EQ(piEqual.arms[1].value, 0.0); // a number, not Short
+    // A tiny series arm of the PI network becomes Short; a huge shunt arm Open.
+    const AttenuatorDesign piSmall = DesignAttenuator(Network::Pi, Input(1e-3, 1e-3, 20));
+    EXPECT_EQ(piSmall.arms[1].shown, Short);
+    EXPECT_EQ(piSmall.arms[1].value, ShortValue);
+    const AttenuatorDesign piLarge = DesignAttenuator(Network::Pi, Input(1e9, 1e9, 0.001, true));
+    EXPECT_EQ(piLarge.arms[2].shown, Open);
+    EXPECT_EQ(piLarge.arms[2].value, OpenValue);
+
+    const AttenuatorDesign t = DesignAttenuator(Network::T, Input(75, 50, {}));
+    EXPECT_LT(std::fabs(t.arms[2].value), 1e-9); // zero or a rounding residue, shown as Short
+    const AttenuatorDesign tLarge = DesignAttenuator(Network::T, Input(1e9, 1e9, 0.001, true));
+    EXPECT_EQ(tLarge.arms[1].shown, Open);
+    EXPECT_GT(tLarge.arms[1].value, OpenValue);
+}
+
+TEST(AttenuatorFormulas, ImpossibleDesignsFail) {
+    const AttenuatorInput cases[] = {
+        Input(50, 75, {}),              // the source must be the larger impedance
+        Input(50, 50, 100.001),         // above 100 dB
+        Input(75, 50, 7.48),            // the minimum shown rounded down is below it
+        Input(75, 50, 5.0, true),       // below the minimum
+        Input(50, 0, {}),               // no load
+        Input(0, 0, {}),                // no impedances at all
+        Input(1e200, 1e200, 10),        // beyond the double range on the way
+        Input(1e300, 1e-300, {}, true), // the same for the minimum
+    };
+    for (Network net : {Network::Pi, Network::T})
+        for (const AttenuatorInput& in : cases)
+            EXPECT_THROW(DesignAttenuator(net, in), CalcError) << Name(net, in);
+    EXPECT_NO_THROW(DesignAttenuator(Network::Pi, Input(50, 50, 100)));
+}
+
+// A typed minimum may miss the computed one in the last digits; the PI network forgives 1e-14
+// of the power ratio, the T network 1e-13.
+TEST(AttenuatorFormulas, MinimumToleranceOnThePowerRatio) {
+    struct Case {
+        double below;
+        bool pi, t;
+    };
+    const Case cases[] = {{5e-15, true, true}, {5e-14, false, true}, {5e-13, false, false}};
+    for (const Case& c : cases) {
+        const AttenuatorInput in = Input(50, 50, 10 * std::log10(1 - c.below), true);
+        EXPECT_EQ(Designs(Network::Pi, in), c.pi) << c.below;
+        EXPECT_EQ(Designs(Network::T, in), c.t) << c.below;
+    }
+}
+
+// Whatever is typed, a design either fails or gives finite figures and no resistor shown as a
+// negative number.
+TEST(AttenuatorFormulas, NoInfinityNanOrNegativeArmOnShow) {
+    const double impedances[] = {1e-300, 1e-9, 0.1, 1, 50, 75, 1e8, 1e150, 1e300};
+    const std::optional<double> attenuations[] = {std::nullopt, 0, 0.5, 10, 60, 100};
+    for (Network net : {Network::Pi, Network::T})
+        for (double z1 : impedances)
+            for (double z2 : impedances)
+                for (const auto& db : attenuations)
+                    for (bool power : {false, true}) {
+                        const AttenuatorInput in = Input(z1, z2, db, power);
+                        AttenuatorDesign d;
+                        try {
+                            d = DesignAttenuator(net, in);
+                        } catch (const CalcError&) {
+                            continue;
+                        }
+                        const std::string at = Name(net, in);
+                        EXPECT_TRUE(std::isfinite(d.attenuation) && std::isfinite(d.reverse))
+                            << at;
+                        EXPECT_GE(d.reverse, 0.0) << at;
+                        for (const Arm& arm : d.arms) {
+                            EXPECT_TRUE(std::isfinite(arm.value)) << at;
+                            if (arm.shown == Num) {
+                                EXPECT_GE(arm.value, 0.0) << at;
+                            }
+                        }
+                        try {
+                            const bool e24 = power; // either series will do
+                            const StandardNetwork s =
+                                StandardAttenuator(net, in, d.arms, e24, z1, z2);
+                            EXPECT_TRUE(std::isfinite(s.z1) && std::isfinite(s.z2) &&
+                                        std::isfinite(s.attenuation) && std::isfinite(s.reverse))
+                                << at;
+                        } catch (const CalcError&) {
+                        }
+                    }
+}
+
+TEST(AttenuatorStandardValues, SnappedNetworkShowsWhatItDoes) {
+    struct Case {
+        Network net;
+        AttenuatorInput in;
+        bool e24;
+        std::array<double, 3> arms;
+        double z1, z2, attenuation, reverse;
+    };
+    const Case cases[] = {
+        {Network::Pi, Input(50, 50, 10), true, {100, 68, 100}, 50.33, 50.33, 9.66, 9.66},
+        {Network::Pi, Input(50, 50, 10), false, {95.3, 71.5, 95.3}, 49.80, 49.80, 10.05, 10.05},
+        {Network::T, Input(50, 50, 10), true, {27, 36, 27}, 51.53, 51.53, 10.20, 10.20},
+        {Network::T, Input(50, 50, 10, true), false, {26.1, 34.8, 26.1}, 49.98, 49.98, 10.06, 10.06},
+        // Arms outside 0.1 ohm .. 1e8 ohm are not snapped.
+        {Network::Pi, Input(50, 50, 0), true, {OpenValue, 0, OpenValue}, 50, 50, 0, 0},
+    };
+    for (const Case& c : cases) {
+        const AttenuatorDesign d = DesignAttenuator(c.net, c.in);
+        const StandardNetwork s = StandardAttenuator(c.net, c.in, d.arms, c.e24, c.in.z1, c.in.z2);
+        const std::string at = Name(c.net, c.in) + (c.e24 ? " E-24" : " E-96");
+        for (int i = 0; i < 3; ++i)
+            EXPECT_NEAR(s.arms[i], c.arms[i], 1e-9) << at << " R" << i + 1;
+        EXPECT_NEAR(s.z1, c.z1, 0.005) << at;
+        EXPECT_NEAR(s.z2, c.z2, 0.005) << at;
+        EXPECT_NEAR(s.attenuation, c.attenuation, 0.005) << at;
+        EXPECT_NEAR(s.reverse, c.reverse, 0.005) << at;
+    }
+}
+
+TEST(AttenuatorStandardValues, ArmsOutsideTheGuardAreKept) {
+    struct Case {
+        double arm;
+        bool e24;
+        double snapped;
+    };
+    const Case cases[] = {
+        {0.05, false, 0.05}, {2e8, true, 2e8},   {OpenValue, false, OpenValue},
+        {1e8, true, 1e8},    {0.1, true, 0.1},   {-1e-15, false, -1e-15},
+        {0, true, 0},        {4.8, true, 4.7},   {71.15, false, 71.5},
+    };
+    for (Network net : {Network::Pi, Network::T})
+        for (const Case& c : cases)
+            EXPECT_NEAR(SnapArm(net, c.arm, c.e24), c.snapped, std::fabs(c.snapped) * 1e-12)
+                << c.arm;
+}
+
+} // namespace
+} // namespace oq
