@@ -1,6 +1,7 @@
 #include "app/tab_table.h"
 
 #include "app/picture_tab.h"
+#include "calculators/attenuators/attenuator_tab.h"
 #include "calculators/resistors/resistor_power_tab.h"
 #include "calculators/resistors/voltage_divider_tab.h"
 
@@ -16,8 +17,8 @@ const std::array<TabRow, TabCount> TabTable = {{
     {TabRP, "RP", "&Resistor Power", 4, ":/pictures/rp.svg", Make<ResistorPowerTab>},
     {TabVD, "VD", "&Voltage Divider", 5, ":/pictures/vd.svg", Make<VoltageDividerTab>},
     {TabPR, "PR", "&Parallel Resistors", 3, ":/pictures/pr.svg", Make<PictureTab>},
-    {TabPI, "PI", "&PI-net", 7, ":/pictures/pi.svg", Make<PictureTab>},
-    {TabT, "T", "&T-net", 7, ":/pictures/t.svg", Make<PictureTab>},
+    {TabPI, "PI", "&PI-net", 7, ":/pictures/pi.svg", Make<PiNetTab>},
+    {TabT, "T", "&T-net", 7, ":/pictures/t.svg", Make<TNetTab>},
     {TabNC, "NC", "Convert &Numbers", 4, nullptr, Make<PictureTab>},
     {TabDB1, "DB1", "&dB, %, X", 3, nullptr, Make<PictureTab>},
     {TabDB2, "DB2", "&dBm, dBU, dBV", 4, nullptr, Make<PictureTab>},

@@ -37,7 +37,8 @@ Arm PiArm(double r, bool mayShort) {
 
 Arms PiArms(double z1, double z2, double k) {
     if (k <= 1.0)
-        return {{{OpenValue, ArmShown::Open}, {0.0, ArmShown::Number}, {OpenValue, ArmShown::Open}}};
+        return {
+            {{OpenValue, ArmShown::Open}, {0.0, ArmShown::Number}, {OpenValue, ArmShown::Open}}};
     const double km1 = k - 1.0;
     const double r2 = Mul(Mul(km1, 0.5), Sqrt(Div(Mul(z1, z2), k)));
     const double d = Sub(Mul(k + 1.0, Sqrt(z2)), Mul(2.0, Sqrt(Mul(k, z1))));
@@ -45,8 +46,8 @@ Arms PiArms(double z1, double z2, double k) {
     Arm r1{OpenValue, ArmShown::Open};
     if (d > 0)
         r1 = PiArm(Div(Mul(Mul(km1, z1), Sqrt(z2)), d), false);
-    const double r3 = Div(Mul(Mul(km1, z2), Sqrt(z1)),
-                          Sub(Mul(k + 1.0, Sqrt(z1)), Mul(2.0, Sqrt(Mul(k, z2)))));
+    const double r3 =
+        Div(Mul(Mul(km1, z2), Sqrt(z1)), Sub(Mul(k + 1.0, Sqrt(z1)), Mul(2.0, Sqrt(Mul(k, z2)))));
     return {r1, PiArm(r2, true), PiArm(r3, true)};
 }
 

@@ -27,7 +27,8 @@ bool Designs(Network net, const AttenuatorInput& in) {
 
 std::string Name(Network net, const AttenuatorInput& in) {
     return std::string(net == Network::Pi ? "PI " : "T ") + std::to_string(in.z1) + "/" +
-           std::to_string(in.z2) + (in.attenuation ? " at " + std::to_string(*in.attenuation) : "") +
+           std::to_string(in.z2) +
+           (in.attenuation ? " at " + std::to_string(*in.attenuation) : "") +
            (in.power ? " power" : " voltage");
 }
 
@@ -145,8 +146,7 @@ TEST(AttenuatorFormulas, NoInfinityNanOrNegativeArmOnShow) {
                             continue;
                         }
                         const std::string at = Name(net, in);
-                        EXPECT_TRUE(std::isfinite(d.attenuation) && std::isfinite(d.reverse))
-                            << at;
+                        EXPECT_TRUE(std::isfinite(d.attenuation) && std::isfinite(d.reverse)) << at;
                         EXPECT_GE(d.reverse, 0.0) << at;
                         for (const Arm& arm : d.arms) {
                             EXPECT_TRUE(std::isfinite(arm.value)) << at;
@@ -178,7 +178,14 @@ TEST(AttenuatorStandardValues, SnappedNetworkShowsWhatItDoes) {
         {Network::Pi, Input(50, 50, 10), true, {100, 68, 100}, 50.33, 50.33, 9.66, 9.66},
         {Network::Pi, Input(50, 50, 10), false, {95.3, 71.5, 95.3}, 49.80, 49.80, 10.05, 10.05},
         {Network::T, Input(50, 50, 10), true, {27, 36, 27}, 51.53, 51.53, 10.20, 10.20},
-        {Network::T, Input(50, 50, 10, true), false, {26.1, 34.8, 26.1}, 49.98, 49.98, 10.06, 10.06},
+        {Network::T,
+         Input(50, 50, 10, true),
+         false,
+         {26.1, 34.8, 26.1},
+         49.98,
+         49.98,
+         10.06,
+         10.06},
         // Arms outside 0.1 ohm .. 1e8 ohm are not snapped.
         {Network::Pi, Input(50, 50, 0), true, {OpenValue, 0, OpenValue}, 50, 50, 0, 0},
     };
@@ -202,9 +209,9 @@ TEST(AttenuatorStandardValues, ArmsOutsideTheGuardAreKept) {
         double snapped;
     };
     const Case cases[] = {
-        {0.05, false, 0.05}, {2e8, true, 2e8},   {OpenValue, false, OpenValue},
-        {1e8, true, 1e8},    {0.1, true, 0.1},   {-1e-15, false, -1e-15},
-        {0, true, 0},        {4.8, true, 4.7},   {71.15, false, 71.5},
+        {0.05, false, 0.05}, {2e8, true, 2e8}, {OpenValue, false, OpenValue},
+        {1e8, true, 1e8},    {0.1, true, 0.1}, {-1e-15, false, -1e-15},
+        {0, true, 0},        {4.8, true, 4.7}, {71.15, false, 71.5},
     };
     for (Network net : {Network::Pi, Network::T})
         for (const Case& c : cases)
