@@ -1,6 +1,7 @@
 #include "app/tab_table.h"
 
 #include "app/picture_tab.h"
+#include "calculators/attenuators/attenuator_tab.h"
 #include "calculators/conversions/number_base_tab.h"
 #include "calculators/conversions/reactance_tab.h"
 #include "calculators/conversions/rise_time_tab.h"
@@ -23,6 +24,9 @@ const std::array<TabRow, TabCount> TabTable = {{
     {TabPI, "PI", "&PI-net", 7, ":/pictures/pi.svg", Make<PictureTab>},
     {TabT, "T", "&T-net", 7, ":/pictures/t.svg", Make<PictureTab>},
     {TabNC, "NC", "Convert &Numbers", 4, nullptr, Make<NumberBaseTab>},
+    {TabPI, "PI", "&PI-net", 7, ":/pictures/pi.svg", Make<PiNetTab>},
+    {TabT, "T", "&T-net", 7, ":/pictures/t.svg", Make<TNetTab>},
+    {TabNC, "NC", "Convert &Numbers", 4, nullptr, Make<PictureTab>},
     {TabDB1, "DB1", "&dB, %, X", 3, nullptr, Make<PictureTab>},
     {TabDB2, "DB2", "&dBm, dBU, dBV", 4, nullptr, Make<PictureTab>},
     {TabTR, "TR", "&Rise Time", 5, nullptr, Make<RiseTimeTab>},
