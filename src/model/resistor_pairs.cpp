@@ -69,8 +69,7 @@ PairSearch SearchPairs(Pairing how, bool e96, double target, double tolerancePer
     double r1 = serial ? member(Mul(target, 0.999), -1) : member(Mul(target, 1.001), 1);
     double firstR2 = 0;
     for (;;) {
-        const double exact =
-            serial ? Sub(target, r1) : Div(Mul(r1, target), Sub(r1, target));
+        const double exact = serial ? Sub(target, r1) : Div(Mul(r1, target), Sub(r1, target));
         const double r2 = member(exact, 0);
         if (firstR2 == 0)
             firstR2 = r2;
@@ -107,8 +106,8 @@ std::string PairResultFile(double target, float targetDecimals, const std::strin
                            bool e96, const std::vector<std::string>& lines) {
     const std::string end = "\r\n";
     std::string text = "Target Value: " + FormatFixedTrim(target, targetDecimals) + end +
-                       "Max Tolerance: " + tolerance + " %" + end + "Resistor Values: " +
-                       (e96 ? "E96 series" : "E24 series") + end + end;
+                       "Max Tolerance: " + tolerance + " %" + end +
+                       "Resistor Values: " + (e96 ? "E96 series" : "E24 series") + end + end;
     for (const std::string& line : lines)
         text += line + end;
     return text;

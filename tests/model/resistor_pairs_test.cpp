@@ -96,7 +96,8 @@ TEST(ResistorPairs, ToleranceZeroKeepsOnlyExactPairs) {
                 {{"1100", "11000", 1000}, {"1500", "3000", 1000}, {"2000", "2000", 1000}});
     // Nothing makes 1004.5 exactly; 1000 + 4.7 comes within 0.1 %.
     EXPECT_TRUE(SearchPairs(Pairing::Serial, false, 1004.5, 0, TwoDecimals, TabSR).lines.empty());
-    EXPECT_EQ(SearchPairs(Pairing::Serial, false, 1004.5, 0.1, TwoDecimals, TabSR).lines.size(), 1u);
+    EXPECT_EQ(SearchPairs(Pairing::Serial, false, 1004.5, 0.1, TwoDecimals, TabSR).lines.size(),
+              1u);
 }
 
 TEST(ResistorPairs, MemberTargetsAreRecognisedInTheirSeries) {
@@ -105,12 +106,12 @@ TEST(ResistorPairs, MemberTargetsAreRecognisedInTheirSeries) {
         double target;
         bool member;
     };
-    const Case cases[] = {{false, 4.7, true}, {true, 4.7, false}, {true, 4.99, true},
-                          {false, 4.99, false}, {true, 1e6, true}, {false, 1234, false}};
+    const Case cases[] = {{false, 4.7, true},   {true, 4.7, false}, {true, 4.99, true},
+                          {false, 4.99, false}, {true, 1e6, true},  {false, 1234, false}};
     for (const Case& c : cases)
-        EXPECT_EQ(SearchPairs(Pairing::Serial, c.e96, c.target, 5, TwoDecimals, TabSR)
-                      .targetIsMember,
-                  c.member)
+        EXPECT_EQ(
+            SearchPairs(Pairing::Serial, c.e96, c.target, 5, TwoDecimals, TabSR).targetIsMember,
+            c.member)
             << c.target << (c.e96 ? " E96" : " E24");
 }
 
