@@ -6,6 +6,7 @@
 #include "model/checked.h"
 #include "model/notation.h"
 
+#include <QAbstractItemView>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
@@ -64,6 +65,8 @@ class PairList : public QComboBox {
         const QSignalBlocker quiet(this);
         clear();
         addItems(entries);
+        // The open list shows whole lines even where the closed box is narrower.
+        view()->setMinimumWidth(view()->sizeHintForColumn(0) + 2 * view()->frameWidth());
     }
 
     void showPopup() override {
@@ -331,6 +334,7 @@ void ResistorPairTab::Option_Click(int index) {
             target_->hide();
             percent_->hide();
             calculate_->hide();
+            wrongValue_->hide(); // it can only have been about the target
             ResetResult(false);
             std_.checkBox()->setEnabled(false);
             placeSeriesFrame(false);
@@ -445,7 +449,7 @@ void ResistorPairTab::showTyped() {
 }
 
 void ResistorPairTab::Option_STD_Click() {
-    if (mode() != PairMode || chosen_ != PairMode)
+    if (mode() != PairMode)
         return;
     calculate_->setEnabled(filled(0) && toleranceChosen());
     if (pairTarget_ != 0)
