@@ -1,0 +1,106 @@
+#include "model/checked.h"
+#include "model/resistor_pairs.h"
+#include "model/shared_state.h"
+
+#include <gtest/gtest.h>
+
+namespace oq {
+namespace {
+
+constexpr float TwoDecimals = 1.2f;
+
+// Each line of a search without its deviation: "910 + 91 = 1001.00".
+std::vector<std::string> Heads(Pairing how, bool e96, double target, double tolerance) {
+    std::vector<std::string> heads;
+    for (const std::string& line :
+         SearchPairs(how, e96, target, tolerance, TwoDecimals, TabSR).lines)
+        heads.push_back(line.substr(0, line.find("  (")));
+    return heads;
+}
+
+// 510 + 510 and 470 + 510 fall outside the window; 430 + 560 mirrors 560 + 430 and ends it.
+TEST(ResistorPairs, SerialSearchFallsFromTheTargetAndStopsAtTheMirror) {
+    const std::vector<std::string> expected = {"910 + 91 = 1001.00",  "820 + 180 = 1000.00",
+                                               "750 + 240 = 990.00",  "680 + 330 = 1010.00",
+                                               "620 + 390 = 1010.00", "560 + 430 = 990.00"};
+    EXPECT_EQ(Heads(Pairing::Serial, false, 1000, 1), expected);
+    const PairSearch search = SearchPairs(Pairing::Serial, false, 1000, 1, TwoDecimals, TabSR);
+    EXPECT_TRUE(search.targetIsMember);
+    EXPECT_EQ(search.lines[0], "910 + 91 = 1001.00  ( 0.100%)");
+    EXPECT_EQ(search.lines[2], "750 + 240 = 990.00  (-1.000%)");
+    // Where no resistor makes the value, the caller shows its error label.
+    EXPECT_THROW(FirstOfPair(Pairing::Parallel, 1000, 1000), CalcError);
+    EXPECT_THROW(CombinePair(Pairing::Parallel, 0, 0), CalcError);
+}
+
+// 2200 // 1800 mirrors the sixth line and ends the search.
+TEST(ResistorPairs, ParallelSearchRisesFromTheTargetAndStopsAtTheMirror) {
+    const std::vector<std::string> expected = {"1100 // 11000 = 1000.00", "1200 // 6200 = 1005.41",
+                                               "1300 // 4300 = 998.21",   "1500 // 3000 = 1000.00",
+                                               "1600 // 2700 = 1004.65",  "1800 // 2200 = 990.00",
+                                               "2000 // 2000 = 1000.00"};
+    EXPECT_EQ(Heads(Pairing::Parallel, false, 1000, 1), expected);
+    const PairSearch search = SearchPairs(Pairing::Parallel, false, 1000, 1, TwoDecimals, TabPR);
+    EXPECT_EQ(search.lines[1], "1200 // 6200 = 1005.41  ( 0.541%)");
+}
+
+TEST(ResistorPairs, ToleranceZeroKeepsOnlyExactPairs) {
+    EXPECT_EQ(Heads(Pairing::Serial, false, 1000, 0),
+              std::vector<std::string>{"820 + 180 = 1000.00"});
+    EXPECT_EQ(Heads(Pairing::Parallel, false, 1000, 0).size(), 3u);
+    // 1000 + 4.7 is the nearest, 0.02 % off.
+    EXPECT_TRUE(Heads(Pairing::Serial, false, 1004.5, 0).empty());
+    EXPECT_EQ(Heads(Pairing::Serial, false, 1004.5, 0.1).size(), 1u);
+}
+
+TEST(ResistorPairs, MemberTargetsAreRecognisedInTheirSeries) {
+    auto member = [](bool e96, double target) {
+        return SearchPairs(Pairing::Serial, e96, target, 5, TwoDecimals, TabSR).targetIsMember;
+    };
+    EXPECT_TRUE(member(false, 4.7) && member(true, 4.99) && member(true, 1e6));
+    EXPECT_FALSE(member(true, 4.7) || member(false, 4.99) || member(false, 1234));
+}
+
+// Over many decades, E-96 and E-24: every pair lies in the window and none mirrors another.
+TEST(ResistorPairs, EverySearchStaysInTheWindowWithoutMirrors) {
+    for (const Pairing how : {Pairing::Serial, Pairing::Parallel})
+        for (const bool e96 : {true, false})
+            for (double target = 0.5; target < 2e7; target *= 3.7) {
+                const PairSearch search = SearchPairs(how, e96, target, 5, TwoDecimals, TabSR);
+                const std::string at = std::to_string(target) + (e96 ? " E96" : " E24");
+                EXPECT_FALSE(search.lines.empty()) << at;
+                std::vector<Pair> pairs;
+                for (const std::string& line : search.lines) {
+                    const Pair pair = ReadPairLine(how, line);
+                    const double value = CombinePair(how, pair.r1, pair.r2);
+                    EXPECT_GE(value, 0.95 * target * (1 - 1e-9)) << at;
+                    EXPECT_LE(value, 1.05 * target * (1 + 1e-9)) << at;
+                    for (const Pair& before : pairs)
+                        EXPECT_NE(pair.r1, before.r2) << at;
+                    pairs.push_back(pair);
+                }
+            }
+}
+
+TEST(ResistorPairs, TargetsWithoutPairsAreRefused) {
+    for (const Pairing how : {Pairing::Serial, Pairing::Parallel}) {
+        EXPECT_THROW(SearchPairs(how, true, 0, 5, TwoDecimals, TabSR), CalcError);
+        EXPECT_THROW(SearchPairs(how, false, -10, 5, TwoDecimals, TabSR), CalcError);
+    }
+    // The far ends of the number range end the walk instead of looping or overflowing silently.
+    EXPECT_NO_THROW(SearchPairs(Pairing::Serial, true, 1e-300, 5, TwoDecimals, TabSR));
+    EXPECT_THROW(SearchPairs(Pairing::Parallel, true, 1.7e308, 5, TwoDecimals, TabPR), CalcError);
+}
+
+TEST(ResistorPairs, ResultFileHeadsTheListWithCrLfLines) {
+    EXPECT_EQ(ToleranceEntries().size(), 19u);
+    EXPECT_EQ(ToleranceEntries()[11], "1.5");
+    EXPECT_EQ(PairResultFile(1000, TwoDecimals, "1", false, {"910 + 91 = x", "820 + 180 = y"}),
+              "Target Value: 1000.00\r\nMax Tolerance: 1 %\r\nResistor Values: E24 series\r\n"
+              "\r\n910 + 91 = x\r\n820 + 180 = y\r\n");
+    EXPECT_EQ(PairResultFile(4.7, 0, "0.5", true, {}),
+              "Target Value: 4.7\r\nMax Tolerance: 0.5 %\r\nResistor Values: E96 series\r\n\r\n");
+}
+
+} // namespace
+} // namespace oq
