@@ -132,8 +132,8 @@ void DbLevelTab::Text_DB2_Change(int index) {
 }
 
 void DbLevelTab::Calculate_DB2(int source) {
-    const int active = lastBox() >= 0 ? lastBox() : source;
-    if (box(active)->text().isEmpty())
+    // The source is the active box for every caller: a reference click on an empty tab ends here.
+    if (box(source)->text().isEmpty())
         return;
     const std::string refused =
         LevelLimitMessage(source, st_.DB2Ref, value(source), decimals(source));
@@ -210,9 +210,8 @@ void DbLevelTab::Option_DB2_Unit_Click(int b, int index) {
     const double factor = LevelUnitFactor(b, index);
     st_.DB2UnitFactor[static_cast<size_t>(b)] = factor;
     if (st_.SkipChange || box(b)->text().isEmpty()) {
-        const bool user = !st_.SkipChange;
         shownFactor_[static_cast<size_t>(b)] = factor;
-        if (user)
+        if (!st_.SkipChange)
             focusActive(b);
         return;
     }

@@ -1,5 +1,6 @@
 #include "gui_test.h"
 
+#include <QDialog>
 #include <QRegularExpression>
 #include <QTest>
 
@@ -88,6 +89,20 @@ TEST_F(DbRatioTest, EmptyingOneBoxClearsTheTab) {
     type(T(2), "6");
     QTest::mouseDClick(box(T(0)), Qt::LeftButton);
     EXPECT_EQ(texts(), QStringList({"", "", ""}));
+}
+
+// The boxes show two decimals; the properties window lists the values themselves.
+TEST_F(DbRatioTest, PropertiesListTheFullValues) {
+    type(T(0), "2");
+    QStringList listed;
+    platform.onModal = [&listed](QDialog* dialog) {
+        for (int i = 0; i < 3; ++i)
+            listed << dialog->findChild<QLabel*>(QStringLiteral("Label_CurrentValue(%1)").arg(i))
+                          ->text();
+        dialog->findChild<QAbstractButton*>("Command_OK")->click();
+    };
+    QTest::keyClick(box(T(2)), Qt::Key_Return, Qt::ControlModifier);
+    EXPECT_EQ(listed, QStringList({"2", "50", "6.02059991327962"}));
 }
 
 } // namespace
