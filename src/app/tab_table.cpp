@@ -2,6 +2,8 @@
 
 #include "app/picture_tab.h"
 #include "calculators/attenuators/attenuator_tab.h"
+#include "calculators/conversions/db_level_tab.h"
+#include "calculators/conversions/db_ratio_tab.h"
 #include "calculators/conversions/number_base_tab.h"
 #include "calculators/conversions/reactance_tab.h"
 #include "calculators/conversions/rise_time_tab.h"
@@ -25,8 +27,8 @@ const std::array<TabRow, TabCount> TabTable = {{
     {TabPI, "PI", "&PI-net", 7, ":/pictures/pi.svg", Make<PiNetTab>},
     {TabT, "T", "&T-net", 7, ":/pictures/t.svg", Make<TNetTab>},
     {TabNC, "NC", "Convert &Numbers", 4, nullptr, Make<NumberBaseTab>},
-    {TabDB1, "DB1", "&dB, %, X", 3, nullptr, Make<PictureTab>},
-    {TabDB2, "DB2", "&dBm, dBU, dBV", 4, nullptr, Make<PictureTab>},
+    {TabDB1, "DB1", "&dB, %, X", 3, nullptr, Make<DbRatioTab>},
+    {TabDB2, "DB2", "&dBm, dBU, dBV", 4, nullptr, Make<DbLevelTab>},
     {TabTR, "TR", "&Rise Time", 5, nullptr, Make<RiseTimeTab>},
     {TabSR, "SR", "&Serial Resistors", 3, ":/pictures/sr.svg", Make<SerialResistorsTab>},
     {TabCZ, "CZ", "C &Impededance", 3, ":/pictures/cz.svg", Make<CapacitiveReactanceTab>},

@@ -113,7 +113,7 @@ void CalculatorTab::arrange(QLayout* controls, const std::vector<QWidget*>& belo
     right->addStretch(1);
     right->addWidget(clear, 0, Qt::AlignLeft);
     auto* layout = new QHBoxLayout(this);
-    if (SchematicPicture* picture = addPicture())
+    if (SchematicPicture* picture = addPicture()) // tabs without a schematic get none
         layout->addWidget(picture, 1);
     layout->addLayout(right, 2);
 }

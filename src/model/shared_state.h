@@ -44,6 +44,8 @@ struct SharedState {
     bool DecimalsCancelled = false;
     bool StdValSelected = false;
     int16_t DB2Ref = 0; // 0 dBm, 1 dBU, 2 dBV
+    // Volts or watts per unit of the unit option chosen for each box of the dBm tab (1 for dB).
+    std::array<double, 4> DB2UnitFactor{};
 
     // Main-window members kept with the settings.
     int StartTab = 0;
