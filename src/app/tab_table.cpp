@@ -1,6 +1,5 @@
 #include "app/tab_table.h"
 
-#include "app/picture_tab.h"
 #include "calculators/attenuators/attenuator_tab.h"
 #include "calculators/conversions/db_level_tab.h"
 #include "calculators/conversions/db_ratio_tab.h"
