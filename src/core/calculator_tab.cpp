@@ -7,6 +7,7 @@
 #include "model/checked.h"
 #include "model/notation.h"
 
+#include <QAbstractButton>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -141,8 +142,12 @@ void CalculatorTab::enterTab(int) {
         b->setFocus();
 }
 
-bool CalculatorTab::boxSpace(int) {
-    return false;
+bool CalculatorTab::boxSpace(int index) {
+    QAbstractButton* option = unknownOption(index);
+    if (!option || !box(index)->text().isEmpty() || option->isChecked() || !option->isEnabled())
+        return false;
+    option->setChecked(true); // its click usually locks the box, which then drops the blank
+    return true;
 }
 bool CalculatorTab::boxMinus(int) {
     return false;

@@ -53,8 +53,11 @@ class CalculatorTab : public QWidget {
     virtual bool offersStandardValues() const { return false; }
 
     // Box gestures; the defaults are those of the resistor tabs.
-    // Space in a box; true lets the blank into the box when it is still editable.
+    // Space in a box; true lets the blank into the box when it is still editable. By default an
+    // empty box selects its unknown option, when the tab has one.
     virtual bool boxSpace(int index);
+    // The option that makes box `index` the unknown; nullptr on tabs without unknown options.
+    virtual QAbstractButton* unknownOption(int) const { return nullptr; }
     // "-" typed in a box with the minus rule; true lets it in.
     virtual bool boxMinus(int index);
     virtual void boxDoubleClick(int index);

@@ -169,12 +169,8 @@ void ReactanceTab::Command_Clear_Click() {
     clearAll(wrongValue_, clear_, [] {});
 }
 
-// Space in an empty box makes its quantity the unknown; the box is then locked and drops it.
-bool ReactanceTab::boxSpace(int index) {
-    if (index < 0 || index >= 3 || !box(index)->text().isEmpty() || option_[index]->isChecked())
-        return false;
-    option_[index]->setChecked(true);
-    return true;
+QAbstractButton* ReactanceTab::unknownOption(int index) const {
+    return index >= 0 && index < static_cast<int>(option_.size()) ? option_[index] : nullptr;
 }
 
 void ReactanceTab::redisplayBox(int index) {

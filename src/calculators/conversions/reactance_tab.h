@@ -28,7 +28,7 @@ class ReactanceTab : public CalculatorTab {
     void Command_Clear_Click();
 
     void startUp() override;
-    bool boxSpace(int index) override;
+    QAbstractButton* unknownOption(int index) const override;
     PropertyRowNames propertyRowNames() const override;
 
     struct Kind {

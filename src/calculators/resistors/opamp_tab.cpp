@@ -214,14 +214,8 @@ void OpAmpTab::clearClick() {
     clearAll(wrongValue_, clear_, [this] { enableStd(false); });
 }
 
-// Space in an empty box makes its quantity the unknown. Only the sum box stays editable then
-// (both resistors unknown), and the blank lands in it.
-bool OpAmpTab::boxSpace(int index) {
-    if (index < 0 || index >= BoxCount || filled(index) || option_[index]->isChecked() ||
-        !option_[index]->isEnabled())
-        return false;
-    option_[index]->setChecked(true);
-    return true;
+QAbstractButton* OpAmpTab::unknownOption(int index) const {
+    return index >= 0 && index < static_cast<int>(option_.size()) ? option_[index] : nullptr;
 }
 
 InvertingOpAmpTab::InvertingOpAmpTab(MainHost& host, const TabRow& row, QWidget* parent)

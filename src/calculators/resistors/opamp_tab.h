@@ -22,7 +22,7 @@ class OpAmpTab : public CalculatorTab {
     OpAmpTab(MainHost& host, const TabRow& row, OpAmp kind, const QString& gainCaption,
              QWidget* parent = nullptr);
 
-    bool boxSpace(int index) override;
+    QAbstractButton* unknownOption(int index) const override;
     PropertyRowNames propertyRowNames() const override;
     bool offersStandardValues() const override { return true; }
 

@@ -581,13 +581,8 @@ void ResistorPairTab::Command_Clear_Click() {
     });
 }
 
-// Space in an empty box chooses its option; the box then usually locks and drops the blank.
-bool ResistorPairTab::boxSpace(int index) {
-    if (index < 0 || index >= BoxCount || filled(index) || option_[index]->isChecked() ||
-        !option_[index]->isEnabled())
-        return false;
-    option_[index]->setChecked(true);
-    return true;
+QAbstractButton* ResistorPairTab::unknownOption(int index) const {
+    return index >= 0 && index < static_cast<int>(option_.size()) ? option_[index] : nullptr;
 }
 
 } // namespace oq

@@ -28,7 +28,7 @@ class ResistorPairTab : public CalculatorTab {
 
     void startUp() override;
     void enterTab(int previousTab) override;
-    bool boxSpace(int index) override;
+    QAbstractButton* unknownOption(int index) const override;
     PropertyRowNames propertyRowNames() const override;
     bool offersStandardValues() const override { return true; }
 

@@ -245,14 +245,8 @@ void VoltageDividerTab::Command_VD_Clear_Click() {
     clearAll(wrongValue_, clear_, [this] { EnableStd_VD(false); });
 }
 
-// Space in an empty box makes its quantity the unknown. Only the sum box stays editable then
-// (both resistors unknown), and the blank lands in it.
-bool VoltageDividerTab::boxSpace(int index) {
-    if (index < 0 || index >= BoxCount || filled(index) || option_[index]->isChecked() ||
-        !option_[index]->isEnabled())
-        return false;
-    option_[index]->setChecked(true);
-    return true;
+QAbstractButton* VoltageDividerTab::unknownOption(int index) const {
+    return index >= 0 && index < static_cast<int>(option_.size()) ? option_[index] : nullptr;
 }
 
 } // namespace oq

@@ -24,7 +24,7 @@ class VoltageDividerTab : public CalculatorTab {
     void Command_VD_Clear_Click();
     void EnableStd_VD(bool enable);
 
-    bool boxSpace(int index) override;
+    QAbstractButton* unknownOption(int index) const override;
     PropertyRowNames propertyRowNames() const override;
     bool offersStandardValues() const override { return true; }
 
