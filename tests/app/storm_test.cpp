@@ -1,8 +1,9 @@
 // A seeded storm of random user actions over every tab of the tab table, through the real main
 // window. It knows no tab: it finds each page's boxes, buttons and lists by looking, so a tab
-// joins by being a row of the table. After every action nothing may show "inf", "nan" or "1.#",
-// every box the program just wrote while it is read-only holds a number (or a named text), and
-// no exception may escape. A failing seed prints the shortest action list found to reproduce it.
+// joins by being a row of the table. After every action nothing (small windows included) may
+// show "inf", "nan" or "1.#", every box the program just wrote while it is read-only holds a
+// number (or a named text), and no exception may escape. A failing seed prints the shortest action
+// list found to reproduce it.
 #include "core/calculator_tab.h"
 #include "core/tab_strip.h"
 #include "gui_test.h"
@@ -168,6 +169,7 @@ class Storm : public MainFormTest, public ::testing::WithParamInterface<unsigned
     std::mt19937 rng;
     const Action* current = nullptr;
     std::map<const QLineEdit*, QString> before;
+    std::string windowFailure; // what a small window showed while it was open
 
     int pick(int n) { return n <= 0 ? 0 : static_cast<int>(rng() % static_cast<unsigned>(n)); }
     template <typename T> T* any(const std::vector<T*>& v) {
@@ -186,6 +188,10 @@ class Storm : public MainFormTest, public ::testing::WithParamInterface<unsigned
 
     // Closes the small window at once, or clicks one of its buttons first (and then OK).
     void playWindow(QDialog* dialog) {
+        for (const QLabel* l : dialog->findChildren<QLabel*>())
+            if (Forbidden.match(l->text()).hasMatch() && windowFailure.empty())
+                windowFailure = dialog->objectName().toStdString() + " shows \"" +
+                                l->text().toStdString() + "\"";
         const int how = current ? current->modal : 0;
         if (how < 50)
             return;
@@ -427,8 +433,9 @@ class Storm : public MainFormTest, public ::testing::WithParamInterface<unsigned
         remember();
         std::string failure;
         try {
+            windowFailure.clear();
             perform(a);
-            failure = check(a);
+            failure = windowFailure.empty() ? check(a) : windowFailure;
         } catch (const std::exception& e) {
             failure = std::string("exception escaped: ") + e.what();
         } catch (...) {
