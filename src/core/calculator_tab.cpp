@@ -69,9 +69,14 @@ double CalculatorTab::readBox(int index) {
     return value(index) = TextValue(box(index)->text().toStdString());
 }
 
+bool CalculatorTab::beyondRange(int index) const {
+    const NumberBox* b = box(index);
+    return b && !b->text().isEmpty() && std::fabs(st_.Values[tab_][index]) >= DBL_MAX;
+}
+
 void CalculatorTab::requireInRange() const {
     for (int b = 0; b < boxCount(); ++b)
-        if (!boxes_[b]->text().isEmpty() && std::fabs(st_.Values[tab_][b]) >= DBL_MAX)
+        if (beyondRange(b))
             throw CalcError("number beyond the double range");
 }
 
@@ -199,6 +204,9 @@ void CalculatorTab::boxRightClick(int index, int modifiers) {
 }
 
 void CalculatorTab::redisplayBox(int index) {
+    // What the user typed stays: rewriting it from its clamped value would show a wrong number.
+    if (beyondRange(index))
+        return;
     writeQuietly(index, fixedText(index));
 }
 

@@ -92,6 +92,8 @@ class CalculatorTab : public QWidget {
     // calculation shows the tab's red label instead of a result from a clamped value. Every
     // calculation calls it first, inside its trap.
     void requireInRange() const;
+    // Whether a box holds a number beyond the double range (its value is only a clamp).
+    bool beyondRange(int index) const;
 
     double& value(int index) { return st_.Values[tab_][index]; }
     float decimals(int index) const { return st_.Decimals[tab_][index]; }

@@ -8,15 +8,34 @@ namespace oq {
 
 // The settings store as a per-user INI file:
 // $XDG_CONFIG_HOME/Calculations/Calculations.ini on Linux, group "Settings".
+//
+// Writing rewrites the whole file from what was parsed, so a file the parser could not read in
+// full would lose the rest at the first write. Before that write such a file is copied beside
+// it (Calculations.ini.bak); a file that cannot even be copied is left alone and nothing is saved.
 class QSettingsStore : public SettingsStore {
   public:
     QSettingsStore();
+    // A store over the given file, for a test that needs a file of its own.
+    explicit QSettingsStore(const QString& path);
     std::string read(const std::string& key, const std::string& fallback) override;
     void write(const std::string& key, const std::string& text) override;
     void sync() override;
 
+    QString fileName() const { return settings_.fileName(); }
+    // Where the damaged file was kept this session; empty when nothing needed keeping.
+    QString backupName() const { return backup_; }
+
   private:
+    // Runs once, before the first write: false when the file must not be written.
+    bool mayWrite();
+
     QSettings settings_;
+    enum class Guard { Unchecked, Writable, Refused } guard_ = Guard::Unchecked;
+    QString backup_;
 };
+
+// Whether an INI text would come back unchanged from a read and a rewrite: no line that the
+// parser skips, drops (comments) or joins to the next one, no bytes that are not text.
+bool IniReadsBackCleanly(const QByteArray& text);
 
 } // namespace oq

@@ -321,7 +321,10 @@ std::string FormatFixed(double x, float intFrac) {
     a = reduced15(a);
     const double y = a * scale;
     // Beyond the double range there are no fractional digits left to round.
-    const double r = std::isinf(y) ? a : std::floor(y + h) / scale;
+    // Beyond 2^53 the scaled value is inexact and the division may land just below a whole
+    // number (1085767732417 at six decimals gave ...416.999999); its 15-digit value is the one
+    // the digits below are written from, so the integer part is taken from it too.
+    const double r = reduced15(std::isinf(y) ? a : std::floor(y + h) / scale);
 
     const double whole_r = std::floor(r);
     const int nd = whole_r > 0 ? digitCount(r) : 1;

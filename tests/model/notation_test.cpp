@@ -94,6 +94,9 @@ TEST(NotationFormatFixedTrim, DocumentedExamples) {
         {1e15, 103, "1000000000000000"},
         {0.123456, 107, "0.123456"},
         {42, std::nanf(""), "42"},
+        // Found by the fuzzer: the scaled value passes 2^53 and fell just below the integer.
+        {1085767732417, 1.6f, "1085767732417.000000"},
+        {-1085767732417, 1.6f, "-1085767732417.000000"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(FormatFixedTrim(c.x, c.code), c.expected) << c.x << " code " << c.code;

@@ -141,6 +141,7 @@ void ResistorPowerTab::Text_RP_Change(int index) {
 
     wrongValue_->hide();
     try {
+        requireInRange();
         const QuietWrites quiet(st_, tab_);
         const PowerValues typedValues = {value(U), value(R), value(I), value(P)};
         // One at a time: a box written before a failure keeps its new text.
@@ -153,6 +154,10 @@ void ResistorPowerTab::Text_RP_Change(int index) {
     } catch (const CalcError&) {
         wrongValue_->show();
         EnableStd_RP(false);
+        // An echo cannot show a number beyond the double range, nor keep the one typed before.
+        for (int b = 0; b < 4; ++b)
+            if (beyondRange(b))
+                echo_[b]->clear();
         return;
     }
     EnableStd_RP(!check_[R]->isChecked());
@@ -209,6 +214,8 @@ bool ResistorPowerTab::boxSpace(int index) {
 }
 
 void ResistorPowerTab::redisplayBox(int index) {
+    if (beyondRange(index))
+        return;
     CalculatorTab::redisplayBox(index);
     showEcho(index, value(index));
 }

@@ -165,6 +165,7 @@ void VoltageDividerTab::calculate() {
     const int m = mode();
     wrongValue_->hide();
     try {
+        requireInRange();
         int f = 0;
         for (int b = 0; b < BoxCount; ++b)
             f |= filled(b) ? 1 << b : 0;
