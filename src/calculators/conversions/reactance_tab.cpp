@@ -1,5 +1,6 @@
 #include "calculators/conversions/reactance_tab.h"
 
+#include "calculators/conversions/unit_choice.h"
 #include "core/controls.h"
 #include "model/checked.h"
 #include "model/notation.h"
@@ -7,7 +8,6 @@
 #include <QButtonGroup>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -47,7 +47,6 @@ ReactanceTab::ReactanceTab(MainHost& host, const TabRow& row, Kind kind, QWidget
 
         frame_[i] = new QGroupBox(this);
         frame_[i]->setObjectName(ControlName("Frame", code(), i));
-        auto* units = new QHBoxLayout(frame_[i]);
         const QByteArray unitCode = (tabCode + u'_' + letters[i]).toLatin1();
         std::vector<QString> captions;
         if (i == ReactF)
@@ -57,15 +56,8 @@ ReactanceTab::ReactanceTab(MainHost& host, const TabRow& row, Kind kind, QWidget
         else
             for (const char* c : kind_.captions)
                 captions.push_back(QString::fromUtf8(c));
-        for (int k = 0; k < static_cast<int>(captions.size()); ++k) {
-            auto* unit = new QRadioButton(captions[static_cast<size_t>(k)], frame_[i]);
-            unit->setObjectName(ControlName("Option", unitCode.constData(), k));
-            FitToCaption(unit);
-            OnClick(unit, [this, i, k] { Unit_Click(i, k); });
-            unit_[i].push_back(unit);
-            units->addWidget(unit);
-        }
-        units->addStretch(1);
+        units_[i].emplace(unitGroup(i), frame_[i], unitCode.constData(), captions,
+                          [this, i](int k) { Unit_Click(i, k); });
 
         grid->addWidget(option_[i], i + 1, 0, Qt::AlignLeft);
         grid->addWidget(text, i + 1, 1);
@@ -80,7 +72,7 @@ ReactanceTab::ReactanceTab(MainHost& host, const TabRow& row, Kind kind, QWidget
     arrange(grid, {}, clear_);
 }
 
-const UnitOptionGroup& ReactanceTab::units(int index) const {
+const UnitOptionGroup& ReactanceTab::unitGroup(int index) const {
     if (index == ReactF)
         return FrequencyUnits;
     return index == ReactZ ? ImpedanceUnits : kind_.units;
@@ -89,7 +81,7 @@ const UnitOptionGroup& ReactanceTab::units(int index) const {
 // Runs with SkipChange held: each selection only takes over its factor.
 void ReactanceTab::startUp() {
     for (int i = 0; i < 3; ++i)
-        unit_[i][StartUnit[i]]->setChecked(true);
+        units_[i]->option(StartUnit[i])->setChecked(true);
 }
 
 PropertyRowNames ReactanceTab::propertyRowNames() const {
@@ -116,7 +108,7 @@ void ReactanceTab::reselectLastOption() {
 void ReactanceTab::Text_Change(int index) {
     if (ownWrite())
         return;
-    value(index) = InBaseUnits(readBox(index), factors_[index].factor);
+    value(index) = InBaseUnits(readBox(index), units_[index]->factor());
     if (value(index) == 0) { // an empty box reads as 0 too
         emptyQuietly(unknown());
         wrongValue_->hide();
@@ -145,24 +137,12 @@ void ReactanceTab::calculate() {
 }
 
 void ReactanceTab::showValue(int index) {
-    const UnitShown shown = ShowInUnits(units(index), value(index), decimals(index));
-    // Held for the whole procedure: the unit click only takes over its factor, and a text or
-    // option that stays as it was leaves no flag behind to swallow the user's next key.
-    const HeldSkipChange held(st_);
-    unit_[index][static_cast<size_t>(shown.option)]->setChecked(true);
-    box(index)->setText(Qs(shown.number));
+    units_[index]->show(st_, box(index), value(index), decimals(index));
 }
 
 void ReactanceTab::Unit_Click(int index, int option) {
-    const bool program = st_.SkipChange;
-    const double factor = units(index).units[static_cast<size_t>(option)].factor;
-    if (!factors_[index].select(factor, program || box(index)->text().isEmpty(), value(index))) {
-        if (!program)
-            focusBox(index);
-        return;
-    }
-    focusBox(index);
-    calculate();
+    if (units_[index]->clicked(st_, option, box(index), value(index)))
+        calculate();
 }
 
 void ReactanceTab::Command_Clear_Click() {

@@ -1,10 +1,12 @@
 #pragma once
 
+#include "calculators/conversions/unit_choice.h"
 #include "core/calculator_tab.h"
 #include "model/prefix_units.h"
 #include "model/reactance.h"
 
 #include <array>
+#include <optional>
 #include <vector>
 
 class QButtonGroup;
@@ -48,7 +50,7 @@ class ReactanceTab : public CalculatorTab {
 
   private:
     int unknown() const { return st_.UnknownMask[tab_]; }
-    const UnitOptionGroup& units(int index) const;
+    const UnitOptionGroup& unitGroup(int index) const;
     // Calculate_CZ: the unknown from the two typed boxes, once both have text.
     void calculate();
     // ShowValue_CZ: a value into its box, with the unit option that suits it.
@@ -58,8 +60,7 @@ class ReactanceTab : public CalculatorTab {
     std::array<QRadioButton*, 3> option_{};
     QButtonGroup* unknownGroup_ = nullptr;
     std::array<QGroupBox*, 3> frame_{};
-    std::array<std::vector<QRadioButton*>, 3> unit_{};
-    std::array<UnitFactors, 3> factors_{};
+    std::array<std::optional<UnitChoice>, 3> units_;
     QLabel* wrongValue_ = nullptr;
     QPushButton* clear_ = nullptr;
 };

@@ -8,7 +8,6 @@
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -55,16 +54,11 @@ RiseTimeTab::RiseTimeTab(MainHost& host, const TabRow& row, QWidget* parent)
         addRow(i, i);
         auto* frame = new QGroupBox(this);
         frame->setObjectName(QLatin1String(FrameNames[i]));
-        auto* options = new QHBoxLayout(frame);
-        for (int k = 0; k < 3; ++k) {
-            auto* unit = new QRadioButton(QString::fromUtf8(UnitCaptions[i][k]), frame);
-            unit->setObjectName(ControlName("Option", UnitCodes[i], k));
-            FitToCaption(unit);
-            OnClick(unit, [this, i, k] { Option_TR_Click(i, k); });
-            unit_[i][k] = unit;
-            options->addWidget(unit);
-        }
-        options->addStretch(1);
+        const std::vector<QString> unitCaptions = {QString::fromUtf8(UnitCaptions[i][0]),
+                                                   QString::fromUtf8(UnitCaptions[i][1]),
+                                                   QString::fromUtf8(UnitCaptions[i][2])};
+        units_[i].emplace(i == Tr ? RiseTimeUnits : BandwidthUnits, frame, UnitCodes[i],
+                          unitCaptions, [this, i](int k) { Option_TR_Click(i, k); });
         grid->addWidget(frame, i, 2);
     }
     wrongValue_[1] = addLabel("Label_TR_WrongValue(1)", QStringLiteral("Incorrect value"));
@@ -93,16 +87,12 @@ RiseTimeTab::RiseTimeTab(MainHost& host, const TabRow& row, QWidget* parent)
     page->addWidget(clear_, 0, Qt::AlignLeft);
 }
 
-const UnitOptionGroup& RiseTimeTab::units(int index) const {
-    return index == Tr ? RiseTimeUnits : BandwidthUnits;
-}
-
 // Runs with SkipChange held: the written box and the unit selections compute nothing.
 void RiseTimeTab::startUp() {
     if (value(Sys) > 0)
         writeQuietly(Sys, fixedText(Sys));
-    unit_[Tr][StartUnit]->setChecked(true);
-    unit_[BW][StartUnit]->setChecked(true);
+    units_[Tr]->option(StartUnit)->setChecked(true);
+    units_[BW]->option(StartUnit)->setChecked(true);
 }
 
 void RiseTimeTab::closing() {
@@ -157,7 +147,7 @@ void RiseTimeTab::Text_TR_Change(int index) {
             calculate(index);
         }
     } else {
-        value(index) = InBaseUnits(readBox(index), factors_[index].factor);
+        value(index) = InBaseUnits(readBox(index), units_[index]->factor());
         calculate(index);
     }
     updateClear();
@@ -204,22 +194,12 @@ void RiseTimeTab::calculate(int index) {
 }
 
 void RiseTimeTab::showValue(int index) {
-    const UnitShown shown = ShowInUnits(units(index), value(index), decimals(index));
-    const HeldSkipChange held(st_);
-    unit_[index][shown.option]->setChecked(true);
-    box(index)->setText(Qs(shown.number));
+    units_[index]->show(st_, box(index), value(index), decimals(index));
 }
 
 void RiseTimeTab::Option_TR_Click(int index, int option) {
-    const bool program = st_.SkipChange;
-    const double factor = units(index).units[static_cast<size_t>(option)].factor;
-    if (!factors_[index].select(factor, program || box(index)->text().isEmpty(), value(index))) {
-        if (!program)
-            focusBox(index);
-        return;
-    }
-    focusBox(index);
-    calculate(index);
+    if (units_[index]->clicked(st_, option, box(index), value(index)))
+        calculate(index);
 }
 
 void RiseTimeTab::updateClear() {

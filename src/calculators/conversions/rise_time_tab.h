@@ -1,9 +1,11 @@
 #pragma once
 
+#include "calculators/conversions/unit_choice.h"
 #include "core/calculator_tab.h"
 #include "model/prefix_units.h"
 
 #include <array>
+#include <optional>
 
 class QLabel;
 class QPushButton;
@@ -40,10 +42,8 @@ class RiseTimeTab : public CalculatorTab {
     void showValue(int index);
     void emptyBox(int index);
     void updateClear();
-    const UnitOptionGroup& units(int index) const;
 
-    std::array<std::array<QRadioButton*, 3>, 2> unit_{};
-    std::array<UnitFactors, 2> factors_{};
+    std::array<std::optional<UnitChoice>, 2> units_;
     std::array<QLabel*, 2> wrongValue_{};
     QLabel* sysTr_ = nullptr;
     QPushButton* clear_ = nullptr;
