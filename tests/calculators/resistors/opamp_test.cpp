@@ -52,7 +52,7 @@ class OpAmpTest : public MainFormTest {
 
 const QString Inputs[4] = {"0101", "1001", "0011", "1100"};
 
-TEST_F(OpAmpTest, EachOptionSetsInputsFocusCaptionAndResult) {
+TEST_F(OpAmpTest, EachOptionSetsInputsFocusAndResult) {
     struct Case {
         int tab, option;
         QString typed, shown;
@@ -67,15 +67,12 @@ TEST_F(OpAmpTest, EachOptionSetsInputsFocusCaptionAndResult) {
         {12, 2, "||100000|10", "10000.00|90000.00|100000|10"},
     };
     const int focus[4] = {1, 0, 2, 0};
-    const QString check[4] = {"Use Standard Value for R2", "Use Standard Value for R1",
-                              "Use Standard Values", "Use Standard Values"};
     for (const Case& c : cases) {
         open(c.tab);
         EXPECT_EQ(editable(), "0000"); // nothing takes typing before an unknown is chosen
         click(O(c.option));
         EXPECT_EQ(editable(), Inputs[c.option]) << at(c.option);
         EXPECT_TRUE(box(T(focus[c.option]))->hasFocus()) << at(c.option);
-        EXPECT_EQ(button(name("Check_%1_StdVal"))->text(), check[c.option]) << at(c.option);
         solve(c.option, c.typed);
         EXPECT_EQ(texts(), c.shown) << at(c.option);
         EXPECT_TRUE(enabled("Check_%1_StdVal") && enabled("Command_%1_Clear") && !wrong());
@@ -125,8 +122,6 @@ TEST_F(OpAmpTest, StandardValuesShowTheSnappedNetworkUntilSwitchedOff) {
         {13, 3, true, "10100|47300", "10 k|47 k|57000.00|4.70", "10100.00|47300.00|57400.00|4.68"},
         {13, 0, false, "|46000||4", "11600.00|46.4 k|58000.00|4.00",
          "11500.00|46000.00|57500.00|4.00"},
-        {13, 2, true, "||120000|10", "11 k|110 k|121000.00|10.00",
-         "10909.09|109090.91|120000.00|10.00"},
         {12, 1, true, "10300|||5", "10 k|40000.00|50000.00|5.00",
          "10300.00|41200.00|51500.00|5.00"},
         {12, 3, true, "10300|90000", "10 k|91 k|101000.00|10.10",
@@ -151,7 +146,6 @@ TEST_F(OpAmpTest, StandardValuesShowTheSnappedNetworkUntilSwitchedOff) {
         EXPECT_EQ(texts(), c.typedBack) << at(c.option);
         EXPECT_EQ(editable(), Inputs[c.option]) << at(c.option);
         EXPECT_TRUE(button(O(0))->isEnabled() && enabled("Command_%1_Clear"));
-        EXPECT_FALSE(form->state().StdValSelected);
     }
 }
 
