@@ -15,7 +15,6 @@ TEST(OpAmpFormulas, EachUnknownFromItsGivens) {
     const Case cases[] = {
         {OpAmp::Inverting, {10000, 90000, 100000, 9}},
         {OpAmp::NonInverting, {10000, 90000, 100000, 10}},
-        {OpAmp::Inverting, {10000, 47000, 57000, 4.7}},
     };
     for (const Case& c : cases) {
         for (int unknown = OpR1; unknown <= OpGain; ++unknown) {

@@ -18,37 +18,24 @@ std::vector<std::string> Heads(Pairing how, bool e96, double target, double tole
     return heads;
 }
 
-// 510 + 510 and 470 + 510 fall outside the window; 430 + 560 mirrors 560 + 430 and ends it.
-TEST(ResistorPairs, SerialSearchFallsFromTheTargetAndStopsAtTheMirror) {
-    const std::vector<std::string> expected = {"910 + 91 = 1001.00",  "820 + 180 = 1000.00",
-                                               "750 + 240 = 990.00",  "680 + 330 = 1010.00",
-                                               "620 + 390 = 1010.00", "560 + 430 = 990.00"};
-    EXPECT_EQ(Heads(Pairing::Serial, false, 1000, 1), expected);
-    const PairSearch search = SearchPairs(Pairing::Serial, false, 1000, 1, TwoDecimals, TabSR);
-    EXPECT_TRUE(search.targetIsMember);
-    EXPECT_EQ(search.lines[0], "910 + 91 = 1001.00  ( 0.100%)");
-    EXPECT_EQ(search.lines[2], "750 + 240 = 990.00  (-1.000%)");
-    // Where no resistor makes the value, the caller shows its error label.
-    EXPECT_THROW(FirstOfPair(Pairing::Parallel, 1000, 1000), CalcError);
-    EXPECT_THROW(CombinePair(Pairing::Parallel, 0, 0), CalcError);
-}
-
-// 2200 // 1800 mirrors the sixth line and ends the search.
-TEST(ResistorPairs, ParallelSearchRisesFromTheTargetAndStopsAtTheMirror) {
-    const std::vector<std::string> expected = {"1100 // 11000 = 1000.00", "1200 // 6200 = 1005.41",
-                                               "1300 // 4300 = 998.21",   "1500 // 3000 = 1000.00",
-                                               "1600 // 2700 = 1004.65",  "1800 // 2200 = 990.00",
-                                               "2000 // 2000 = 1000.00"};
-    EXPECT_EQ(Heads(Pairing::Parallel, false, 1000, 1), expected);
-    const PairSearch search = SearchPairs(Pairing::Parallel, false, 1000, 1, TwoDecimals, TabPR);
-    EXPECT_EQ(search.lines[1], "1200 // 6200 = 1005.41  ( 0.541%)");
-}
-
-TEST(ResistorPairs, ToleranceZeroKeepsOnlyExactPairs) {
+// Serial walks down from the target, parallel up; 510 + 510 and 470 + 510 fall outside the
+// window, and 430 + 560 or 2200 // 1800 would mirror a line already listed and end the walk.
+TEST(ResistorPairs, SearchWalksFromTheTargetAndStopsAtTheMirror) {
+    EXPECT_EQ(Heads(Pairing::Serial, false, 1000, 1),
+              (std::vector<std::string>{"910 + 91 = 1001.00", "820 + 180 = 1000.00",
+                                        "750 + 240 = 990.00", "680 + 330 = 1010.00",
+                                        "620 + 390 = 1010.00", "560 + 430 = 990.00"}));
+    EXPECT_EQ(Heads(Pairing::Parallel, false, 1000, 1),
+              (std::vector<std::string>{"1100 // 11000 = 1000.00", "1200 // 6200 = 1005.41",
+                                        "1300 // 4300 = 998.21", "1500 // 3000 = 1000.00",
+                                        "1600 // 2700 = 1004.65", "1800 // 2200 = 990.00",
+                                        "2000 // 2000 = 1000.00"}));
+    EXPECT_EQ(SearchPairs(Pairing::Serial, false, 1000, 1, TwoDecimals, TabSR).lines[2],
+              "750 + 240 = 990.00  (-1.000%)");
+    // Tolerance 0 keeps exact pairs only; 1000 + 4.7 is 0.02 % off 1004.5.
     EXPECT_EQ(Heads(Pairing::Serial, false, 1000, 0),
               std::vector<std::string>{"820 + 180 = 1000.00"});
     EXPECT_EQ(Heads(Pairing::Parallel, false, 1000, 0).size(), 3u);
-    // 1000 + 4.7 is the nearest, 0.02 % off.
     EXPECT_TRUE(Heads(Pairing::Serial, false, 1004.5, 0).empty());
     EXPECT_EQ(Heads(Pairing::Serial, false, 1004.5, 0.1).size(), 1u);
 }
@@ -82,7 +69,12 @@ TEST(ResistorPairs, EverySearchStaysInTheWindowWithoutMirrors) {
             }
 }
 
-TEST(ResistorPairs, TargetsWithoutPairsAreRefused) {
+// Where no resistor makes the value the caller shows its error label: no negative or endless R1.
+TEST(ResistorPairs, ValuesWithoutResistorsAreRefused) {
+    EXPECT_THROW(FirstOfPair(Pairing::Serial, 1000, 1200), CalcError);
+    EXPECT_THROW(FirstOfPair(Pairing::Parallel, 1000, 1000), CalcError);
+    EXPECT_THROW(FirstOfPair(Pairing::Parallel, 1000, 800), CalcError);
+    EXPECT_THROW(CombinePair(Pairing::Parallel, 0, 0), CalcError);
     for (const Pairing how : {Pairing::Serial, Pairing::Parallel}) {
         EXPECT_THROW(SearchPairs(how, true, 0, 5, TwoDecimals, TabSR), CalcError);
         EXPECT_THROW(SearchPairs(how, false, -10, 5, TwoDecimals, TabSR), CalcError);
@@ -92,14 +84,12 @@ TEST(ResistorPairs, TargetsWithoutPairsAreRefused) {
     EXPECT_THROW(SearchPairs(Pairing::Parallel, true, 1.7e308, 5, TwoDecimals, TabPR), CalcError);
 }
 
+// The tab's save test reads an E24 file with two decimals back; here E96 and a bare target.
 TEST(ResistorPairs, ResultFileHeadsTheListWithCrLfLines) {
-    EXPECT_EQ(ToleranceEntries().size(), 19u);
-    EXPECT_EQ(ToleranceEntries()[11], "1.5");
-    EXPECT_EQ(PairResultFile(1000, TwoDecimals, "1", false, {"910 + 91 = x", "820 + 180 = y"}),
-              "Target Value: 1000.00\r\nMax Tolerance: 1 %\r\nResistor Values: E24 series\r\n"
-              "\r\n910 + 91 = x\r\n820 + 180 = y\r\n");
-    EXPECT_EQ(PairResultFile(4.7, 0, "0.5", true, {}),
-              "Target Value: 4.7\r\nMax Tolerance: 0.5 %\r\nResistor Values: E96 series\r\n\r\n");
+    EXPECT_TRUE(ToleranceEntries().size() == 19 && ToleranceEntries()[11] == "1.5");
+    EXPECT_EQ(PairResultFile(4.7, 0, "0.5", true, {"x", "y"}),
+              "Target Value: 4.7\r\nMax Tolerance: 0.5 %\r\nResistor Values: E96 series\r\n\r\n"
+              "x\r\ny\r\n");
 }
 
 } // namespace
