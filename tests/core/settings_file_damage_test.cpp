@@ -5,8 +5,8 @@
 #include <QFileInfo>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
-#include <functional>
 #include <gtest/gtest.h>
+#include <tuple>
 
 namespace oq {
 namespace {
@@ -30,17 +30,14 @@ QByteArray Garbage(qsizetype size) {
     return bytes;
 }
 
-// One start and one close of the program over the store: what it read, and whether the file
-// as it was is still there, as the file itself or as a copy.
+// One start and one close of the program over the store: what it read, and where the file as it
+// was is kept this session.
 struct Session {
     SharedState state; // as read at the start
-    bool kept = true;
     QString backup;
 };
 
 Session StartAndClose(const QString& path) {
-    const QByteArray before = Contents(path);
-    const bool existed = QFileInfo(path).isFile();
     Session s;
     QSettingsStore store(path);
     LoadSettings(store, s.state);
@@ -51,118 +48,76 @@ Session StartAndClose(const QString& path) {
     SaveSettings(store, closing, 5);
     store.sync();
     s.backup = store.backupName();
-    if (existed && Contents(path) != before)
-        s.kept = !s.backup.isEmpty() && Contents(s.backup) == before;
     return s;
 }
 
-bool Defaults(const SharedState& state) {
+bool DefaultDecimals(const SharedState& state) {
     for (const DecimalsKey& key : DecimalsCatalogue)
         if (state.Decimals[key.tab][key.box] != static_cast<float>(std::stod(key.fallback)))
             return false;
-    return state.StartTab == 0;
+    return true;
 }
 
-struct Damage {
-    const char* name;
-    // Prepares the folder; returns the settings path.
-    std::function<QString(const QDir&)> make;
-    bool defaults; // the program starts as for a fresh user
-    bool backedUp; // a copy of the file is kept
-};
+enum Damage { Bytes, Text, FolderForFile, FileForFolder, Unreadable, UnwritableFolder, OlderCopy };
 
-TEST(SettingsFile, DamagedOrUnreachableFilesStartWithDefaultsAndLoseNothing) {
-    const QByteArray issueExample = "[Settings]\nTab=3\nx\\\n[Mine]\nkeep=1\n";
-    const Damage cases[] = {
-        {"garbage",
-         [](const QDir& d) {
-             Put(d.filePath("Calculations.ini"), Garbage(64 * 1024));
-             return d.filePath("Calculations.ini");
-         },
-         true, true},
-        {"ten megabytes",
-         [](const QDir& d) {
-             Put(d.filePath("Calculations.ini"), Garbage(10 * 1024 * 1024));
-             return d.filePath("Calculations.ini");
-         },
-         true, true},
-        {"a line the reader joins to the next group",
-         [&](const QDir& d) {
-             Put(d.filePath("Calculations.ini"), issueExample);
-             return d.filePath("Calculations.ini");
-         },
-         false, true},
-        {"a folder where the file should be",
-         [](const QDir& d) {
-             d.mkdir("Calculations.ini");
-             return d.filePath("Calculations.ini");
-         },
-         true, false},
-        {"a file where the folder should be",
-         [](const QDir& d) {
-             Put(d.filePath("Calculations"), "not a folder");
-             return d.filePath("Calculations/Calculations.ini");
-         },
-         true, false},
+// Whatever the file, the program starts and nothing the user wrote is lost: the file is left as
+// it was, or rewritten from a clean read, or copied once (never over an older copy) before the
+// first write.
+TEST(SettingsFile, DamagedOrUnreachableFilesStartAndLoseNothing) {
+    const QByteArray mine = "[Settings]\nTab=3\n[Mine]\nkeep=1\n";
+    // How it is damaged, the bytes, the start tab read, the copy made.
+    const std::tuple<Damage, QByteArray, int, QString> cases[] = {
+        {Bytes, Garbage(64 * 1024), 0, "Calculations.ini.bak"},
+        {Bytes, Garbage(10 * 1024 * 1024), 0, "Calculations.ini.bak"},
+        {Text, "[Settings]\nTab=3\nx\\\n[Mine]\nkeep=1\n", 3, "Calculations.ini.bak"},
+        {OlderCopy, "[Settings]\n; a note of the user\nTab=2\n", 2, "Calculations.ini.bak.2"},
+        {FolderForFile, "", 0, ""},
+        {FileForFolder, "", 0, ""},
+        {Unreadable, mine, 0, ""},
+        {UnwritableFolder, mine, 3, ""},
     };
-    for (const Damage& c : cases) {
-        SCOPED_TRACE(c.name);
+    for (const auto& [damage, bytes, startTab, copy] : cases) {
+        SCOPED_TRACE(testing::Message() << "damage " << damage << ", " << bytes.size() << " bytes");
         QTemporaryDir dir;
-        const QString path = c.make(QDir(dir.path()));
+        const QDir d(dir.path());
+        QString path = d.filePath("Calculations.ini");
+        if (damage == FolderForFile)
+            d.mkdir("Calculations.ini");
+        else if (damage == FileForFolder)
+            Put(d.filePath("Calculations"), "not a folder");
+        else
+            Put(path, bytes);
+        if (damage == FileForFolder)
+            path = d.filePath("Calculations/Calculations.ini");
+        if (damage == OlderCopy)
+            Put(path + ".bak", "older copy");
+        if (damage == Unreadable) {
+            QFile::setPermissions(path, {});
+            if (QFile(path).open(QIODevice::ReadOnly))
+                continue; // permissions do not stop this user from reading
+        }
+        if (damage == UnwritableFolder)
+            QFile::setPermissions(d.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+
         const Session s = StartAndClose(path);
-        EXPECT_TRUE(s.kept);
-        EXPECT_EQ(Defaults(s.state), c.defaults);
-        EXPECT_EQ(!s.backup.isEmpty(), c.backedUp);
-        EXPECT_EQ(QFileInfo(s.backup).fileName(), c.backedUp ? "Calculations.ini.bak" : "");
+        QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+        QFile::setPermissions(d.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                            QFileDevice::ExeOwner);
+        EXPECT_TRUE(DefaultDecimals(s.state));
+        EXPECT_EQ(s.state.StartTab, startTab);
+        EXPECT_EQ(QFileInfo(s.backup).fileName(), copy);
+        const QByteArray now = Contents(path);
+        EXPECT_TRUE(now == bytes || (!copy.isEmpty() && Contents(s.backup) == bytes) ||
+                    (IniReadsBackCleanly(bytes) && now.contains("keep=1")));
+        // A damaged text is rewritten clean: the next start copies nothing and reads the save.
+        if (damage != Bytes) {
+            const Session next = StartAndClose(path);
+            EXPECT_EQ(next.backup, QString());
+            if (!copy.isEmpty()) {
+                EXPECT_EQ(next.state.StartTab, 5);
+            }
+        }
     }
-}
-
-TEST(SettingsFile, UnreadableFileIsLeftAsItIs) {
-    QTemporaryDir dir;
-    const QString path = QDir(dir.path()).filePath("Calculations.ini");
-    Put(path, "[Settings]\nTab=3\n[Mine]\nkeep=1\n");
-    QFile::setPermissions(path, QFileDevice::Permissions());
-    QFile probe(path);
-    if (probe.open(QIODevice::ReadOnly))
-        GTEST_SKIP() << "permissions do not stop this user from reading";
-    const Session s = StartAndClose(path);
-    EXPECT_TRUE(Defaults(s.state));
-    QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-    EXPECT_EQ(Contents(path), QByteArray("[Settings]\nTab=3\n[Mine]\nkeep=1\n"));
-}
-
-TEST(SettingsFile, UnwritableFolderKeepsTheFileAndStarts) {
-    QTemporaryDir dir;
-    const QString path = QDir(dir.path()).filePath("Calculations.ini");
-    Put(path, "[Settings]\nTab=3\n");
-    QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-    QFile probe(QDir(dir.path()).filePath("probe"));
-    const bool writable = probe.open(QIODevice::WriteOnly);
-    probe.remove();
-    const Session s = StartAndClose(path);
-    QFile::setPermissions(dir.path(),
-                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    EXPECT_EQ(s.state.StartTab, 3);
-    if (!writable) {
-        EXPECT_EQ(Contents(path), QByteArray("[Settings]\nTab=3\n"));
-    }
-}
-
-// A damaged file is kept once: the rewrite is clean, so the next session copies nothing, and
-// an older copy is never overwritten.
-TEST(SettingsFile, CopyIsMadeOnceAndNeverOverwritten) {
-    QTemporaryDir dir;
-    const QString path = QDir(dir.path()).filePath("Calculations.ini");
-    Put(path + ".bak", "older copy");
-    Put(path, "[Settings]\n; a note of the user\nTab=2\n");
-    const Session first = StartAndClose(path);
-    EXPECT_EQ(QFileInfo(first.backup).fileName(), "Calculations.ini.bak.2");
-    EXPECT_EQ(Contents(path + ".bak"), QByteArray("older copy"));
-    EXPECT_EQ(first.state.StartTab, 2);
-    const Session second = StartAndClose(path);
-    EXPECT_EQ(second.backup, QString());
-    EXPECT_EQ(second.state.StartTab, 5);
-    EXPECT_EQ(second.state.Decimals[TabRP][3], 1.4f);
 }
 
 TEST(SettingsFile, WhatReadsBackCleanly) {

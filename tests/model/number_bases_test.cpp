@@ -2,6 +2,7 @@
 #include "model/number_bases.h"
 
 #include <gtest/gtest.h>
+#include <tuple>
 
 namespace oq {
 namespace {
@@ -47,34 +48,27 @@ TEST(NumberBases, TypedAndPastedTextPassTheSameFilter) {
             const char got = NumberBaseKey(static_cast<NumberBase>(b), keys[k]);
             EXPECT_EQ(got ? got : '_', taken[b][k]) << "box " << b << " key " << keys[k];
         }
-    struct Case {
-        NumberBase base;
-        const char *text, *kept; // kept nullptr: refused, text and caret untouched
-        int caret, keptCaret;
+    // Base, text, what is kept (nullptr: refused, text and caret untouched), caret, kept caret.
+    const std::tuple<NumberBase, const char*, const char*, int, int> cases[] = {
+        {BaseHex, "ff", "FF", 2, 2},
+        {BaseDecimal, " 2 147 483 647\n", "2147483647", 14, 10},
+        {BaseBinary, "1010 1111\t", "1010 1111", 10, 9},
+        {BaseDecimal, "-5", nullptr, 2, 2},
+        {BaseOctal, "778", nullptr, 3, 3},
+        {BaseHex, "0x1F", nullptr, 4, 4},
     };
-    const Case cases[] = {{BaseHex, "ff", "FF", 2, 2},
-                          {BaseDecimal, " 2 147 483 647\n", "2147483647", 14, 10},
-                          {BaseBinary, "1010 1111\t", "1010 1111", 10, 9},
-                          {BaseDecimal, "-5", nullptr, 2, 2},
-                          {BaseOctal, "778", nullptr, 3, 3},
-                          {BaseHex, "0x1F", nullptr, 4, 4}};
-    for (const Case& c : cases) {
-        std::string text = c.text;
-        int caret = c.caret;
-        EXPECT_EQ(NumberBaseFilter(c.base, text, caret), c.kept != nullptr) << c.text;
-        EXPECT_EQ(text, c.kept ? c.kept : c.text);
-        EXPECT_EQ(caret, c.keptCaret) << c.text;
+    for (const auto& [base, given, kept, givenCaret, keptCaret] : cases) {
+        std::string text = given;
+        int caret = givenCaret;
+        EXPECT_EQ(NumberBaseFilter(base, text, caret), kept != nullptr) << given;
+        EXPECT_EQ(text, kept ? kept : given);
+        EXPECT_EQ(caret, keptCaret) << given;
     }
 }
 
 TEST(NumberBases, CaretFollowsTheEntryLocation) {
-    struct Case {
-        const char *oldText, *typed, *shown;
-        int oldCaret, caret;
-        bool first;
-        int expected;
-    };
-    const Case cases[] = {
+    // Before, after the key, shown, caret before, caret after, new entry first, caret set.
+    const std::tuple<const char*, const char*, const char*, int, int, bool, int> cases[] = {
         {"1011", "10110", "1 0110", 4, 5, false, 6},                  // regrouping adds a blank
         {"1111 1111", "1111 11111", "1 1111 1111", 9, 10, false, 11}, // and moves one
         {"1", "01", "01", 0, 1, true, 0},      // in front, so the next digit goes first
@@ -83,10 +77,9 @@ TEST(NumberBases, CaretFollowsTheEntryLocation) {
         {"1 0110", "1 011", "1011", 6, 5, false, 4},
         {"1234", "5", "5", 0, 1, true, 1}, // typed over a selection: the text did not grow
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(CaretAfterEntry({c.oldText, c.oldCaret, c.typed, c.caret, c.shown, c.first}),
-                  c.expected)
-            << c.oldText << " -> " << c.typed;
+    for (const auto& [oldText, typed, shown, oldCaret, caret, first, expected] : cases)
+        EXPECT_EQ(CaretAfterEntry({oldText, oldCaret, typed, caret, shown, first}), expected)
+            << oldText << " -> " << typed;
 }
 
 TEST(NumberBases, EntryLocationSetting) {
