@@ -3,6 +3,7 @@
 #include <QDebug>
 #include <QFile>
 #include <QFileInfo>
+#include <QSet>
 #include <QStringDecoder>
 #include <QStringList>
 
@@ -47,6 +48,8 @@ bool IniReadsBackCleanly(const QByteArray& text) {
     const QString decoded = utf8.decode(text);
     if (utf8.hasError())
         return false;
+    QStringView group;
+    QSet<QString> keys; // group and key: a key given twice keeps one value in a rewrite
     for (QStringView line : QStringView(decoded).split(QLatin1Char('\n'))) {
         line = line.trimmed();
         if (line.isEmpty())
@@ -54,15 +57,23 @@ bool IniReadsBackCleanly(const QByteArray& text) {
         for (QChar c : line)
             if (c.unicode() < 0x20 && c != QLatin1Char('\t'))
                 return false;
-        if (line.startsWith(QLatin1Char('[')) && line.endsWith(QLatin1Char(']')))
+        if (line.startsWith(QLatin1Char('[')) && line.endsWith(QLatin1Char(']'))) {
+            group = line;
             continue;
+        }
         // Comments are dropped by a rewrite, a trailing backslash joins the next line.
         if (line.startsWith(QLatin1Char(';')) || line.startsWith(QLatin1Char('#')) ||
             line.endsWith(QLatin1Char('\\')))
             return false;
+        // A line without "=" is dropped. An empty key is kept, and Qt writes one itself.
         const qsizetype eq = line.indexOf(QLatin1Char('='));
-        if (eq <= 0 || line.left(eq).trimmed().isEmpty())
+        if (eq < 0)
             return false;
+        const QString key =
+            group.toString() + QLatin1Char('\n') + line.left(eq).trimmed().toString();
+        if (keys.contains(key))
+            return false;
+        keys.insert(key);
     }
     return true;
 }

@@ -109,13 +109,11 @@ TEST(SettingsFile, DamagedOrUnreachableFilesStartAndLoseNothing) {
         const QByteArray now = Contents(path);
         EXPECT_TRUE(now == bytes || (!copy.isEmpty() && Contents(s.backup) == bytes) ||
                     (IniReadsBackCleanly(bytes) && now.contains("keep=1")));
-        // A damaged text is rewritten clean: the next start copies nothing and reads the save.
-        if (damage != Bytes) {
-            const Session next = StartAndClose(path);
-            EXPECT_EQ(next.backup, QString());
-            if (!copy.isEmpty()) {
-                EXPECT_EQ(next.state.StartTab, 5);
-            }
+        // A damaged file is rewritten clean: the next start copies nothing and reads the save.
+        const Session next = StartAndClose(path);
+        EXPECT_EQ(next.backup, QString());
+        if (!copy.isEmpty()) {
+            EXPECT_EQ(next.state.StartTab, 5);
         }
     }
 }
@@ -128,7 +126,10 @@ TEST(SettingsFile, WhatReadsBackCleanly) {
         {"[Settings]\n; note\nTab=7\n", false},
         {"[Settings]\nTab=7\\\n[Other]\nk=v\n", false},
         {"[Settings]\nno value here\n", false},
-        {"[Settings]\n=7\n", false},
+        {"[Settings]\n=7\n", true},
+        {"[Settings]\n=7\n = 8\n", false},
+        {"[Settings]\nTab=3\n[Mine]\nk=1\n[Settings]\nTab=4\n", false},
+        {"[A]\nk=1\n[B]\nk=2\n", true},
         {"[Settings]\nTab=\x01\n", false},
         {"[Settings]\nTab=\xff\xfe\n", false},
     };
