@@ -11,7 +11,6 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QVBoxLayout>
 
 namespace oq {
 
@@ -80,11 +79,7 @@ RiseTimeTab::RiseTimeTab(MainHost& host, const TabRow& row, QWidget* parent)
     grid->setColumnStretch(2, 1);
 
     clear_ = addClearButton([this] { Command_TR_Clear_Click(); });
-    // No schematic on this tab: the controls take the whole page.
-    auto* page = new QVBoxLayout(this);
-    page->addLayout(grid);
-    page->addStretch(1);
-    page->addWidget(clear_, 0, Qt::AlignLeft);
+    arrange(grid, {}, clear_); // no schematic: the controls take the whole page
 }
 
 // Runs with SkipChange held: the written box and the unit selections compute nothing.
