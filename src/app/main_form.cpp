@@ -138,7 +138,7 @@ void MainForm::openProperties() {
         const NumberBox* b = page->box(i);
         sheet.boxFilled[static_cast<size_t>(i)] = b && !b->text().isEmpty();
     }
-    sheet.standard = page->offersStandardValues() && st_.StdValSelected;
+    sheet.standard = st_.StdValSelected[static_cast<size_t>(sheet.tab)];
     std::unique_ptr<QDialog> window(new TabProperties(st_, platform_, sheet, this));
     runSmallWindow(window.get());
 }

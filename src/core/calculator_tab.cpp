@@ -188,7 +188,7 @@ void CalculatorTab::boxRightClick(int index, int modifiers) {
     b->setFocus();
     if (modifiers != ModShift) {
         host_.openProperties();
-    } else if (refusesDecimalsWhileStandard() && st_.StdValSelected) {
+    } else if (st_.StdValSelected[tab_]) {
         host_.platform().information(window(), QStringLiteral("Set Decimals"),
                                      QStringLiteral("Number of decimals can't be changed while\n"
                                                     "Standard Values are selected."));

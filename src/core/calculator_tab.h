@@ -49,8 +49,6 @@ class CalculatorTab : public QWidget {
 
     // What the properties window lists.
     virtual PropertyRowNames propertyRowNames() const = 0;
-    // Whether the tab shows StdValues instead of Values while standard values are on.
-    virtual bool offersStandardValues() const { return false; }
 
     // Box gestures; the defaults are those of the resistor tabs.
     // Space in a box; true lets the blank into the box when it is still editable. By default an
@@ -113,8 +111,6 @@ class CalculatorTab : public QWidget {
     void arrange(QLayout* controls, const std::vector<QWidget*>& below, QPushButton* clear);
     // Shows the box's value again after its decimals code changed.
     virtual void redisplayBox(int index);
-    // Tabs with standard values refuse the decimals dialog while those are shown.
-    virtual bool refusesDecimalsWhileStandard() const { return true; }
     virtual void reselectLastOption() {}
     // The tab's schematic, when it has one.
     SchematicPicture* addPicture();

@@ -42,7 +42,7 @@ struct SharedState {
     PerTab<int16_t> UnknownMask{};
     bool SkipChange = false;
     bool DecimalsCancelled = false;
-    bool StdValSelected = false;
+    PerTab<bool> StdValSelected{}; // the tab shows standard values: its tick, or a picked pair
     int16_t DB2Ref = 0; // 0 dBm, 1 dBU, 2 dBV
     // Volts or watts per unit of the unit option chosen for each box of the dBm tab (1 for dB).
     std::array<double, 4> DB2UnitFactor{};

@@ -79,13 +79,13 @@ TEST_F(TabTableTest, PropertyRowsFollowTheTabsModes) {
     };
     for (const Case& c : cases) {
         SharedState& st = form->state();
-        st.StdValSelected = c.standard;
+        st.StdValSelected.fill(c.standard);
         st.UnknownMask[static_cast<size_t>(c.tab)] = c.unknown;
         st.DB2Ref = c.db2Ref;
         EXPECT_EQ(shownNames(form->tab(c.tab)->propertyRowNames()), c.rows)
             << c.rows.join(", ").toStdString();
     }
-    form->state().StdValSelected = false;
+    form->state().StdValSelected.fill(false);
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "model/shared_state.h"
 #include "windows/tab_properties.h"
 
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QGroupBox>
@@ -136,6 +137,49 @@ TEST(TabProperties, SavesTheListOrSaysWhyNot) {
     QFile saved(good);
     ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
     EXPECT_EQ(saved.readAll(), "Properties of dB, %, X:\r\n" + Db1Rows + "\r\n");
+}
+
+// Standard values shown on the resistor-power tab belong to it: the divider lists and rounds
+// its own values, and a tab that never had standard values lists what its boxes hold.
+TEST_F(MainFormTest, StandardValuesStayOnTheTabThatShowsThem) {
+    click("Check_RP(2)");
+    click("Check_RP(3)");
+    type("Text_RP(0)", "12");
+    type("Text_RP(1)", "4000");
+    click("Check_RP_StdVal");
+
+    QStringList rows;
+    QString opened;
+    platform.onModal = [&](QDialog* dialog) {
+        opened = dialog->objectName();
+        if (opened == QLatin1String("TabProperties"))
+            rows = shownRows(*dialog);
+        dialog->reject();
+    };
+    auto properties = [&](const QString& name) {
+        rows.clear();
+        QTest::keyClick(box(name), Qt::Key_Return, Qt::ControlModifier);
+        return rows;
+    };
+    EXPECT_EQ(properties("Text_RP(0)").at(1), "Resistor - Standard Value: 4020");
+
+    selectTab(TabVD);
+    click("Option_VD(1)");
+    type("Text_VD(0)", "10");
+    type("Text_VD(2)", "1000");
+    type("Text_VD(3)", "4700");
+    EXPECT_EQ(properties("Text_VD(3)").mid(2, 2),
+              QStringList({"Resistor 1: 1000", "Resistor 2: 4700"}));
+    QTest::keyClick(box("Text_VD(3)"), Qt::Key_Return, Qt::ShiftModifier);
+    EXPECT_EQ(opened, "SetNumForm");
+    EXPECT_TRUE(platform.messages.empty());
+
+    selectTab(TabNO);
+    click("Option_NO(3)");
+    type("Text_NO(0)", "1000");
+    type("Text_NO(1)", "9000");
+    EXPECT_EQ(properties("Text_NO(1)").last(), "Gain: 10");
+    platform.onModal = nullptr;
 }
 
 TEST(TabProperties, EscClosesForTheMainWindowTheCloseBoxDoesNot) {

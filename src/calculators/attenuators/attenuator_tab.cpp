@@ -145,7 +145,7 @@ void AttenuatorTab::EnableStd(bool enable) {
 }
 
 PropertyRowNames AttenuatorTab::propertyRowNames() const {
-    const std::string standard = st_.StdValSelected ? " - Standard Value" : "";
+    const std::string standard = st_.StdValSelected[tab_] ? " - Standard Value" : "";
     return {"Input Resistance",      "Output Resistance",     "Attenuation",
             "Resistor 1" + standard, "Resistor 2" + standard, "Resistor 3" + standard,
             "Reverse Attenuation"};

@@ -36,7 +36,6 @@ class AttenuatorTab : public CalculatorTab {
 
     void enterTab(int previousTab) override;
     PropertyRowNames propertyRowNames() const override;
-    bool offersStandardValues() const override { return true; }
     void boxDoubleClick(int index) override;
     void boxRightClick(int index, int modifiers) override;
 

@@ -35,7 +35,6 @@ class DbLevelTab : public CalculatorTab {
 
   protected:
     void redisplayBox(int index) override;
-    bool refusesDecimalsWhileStandard() const override { return false; }
 
   private:
     // Computes the other three boxes from box `source`, or tells why its value is refused.

@@ -28,7 +28,6 @@ class DbRatioTab : public CalculatorTab {
 
   protected:
     void redisplayBox(int index) override;
-    bool refusesDecimalsWhileStandard() const override { return false; }
 
   private:
     bool power() const;

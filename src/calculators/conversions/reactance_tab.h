@@ -45,7 +45,6 @@ class ReactanceTab : public CalculatorTab {
     ReactanceTab(MainHost& host, const TabRow& row, Kind kind, QWidget* parent);
 
     void redisplayBox(int index) override;
-    bool refusesDecimalsWhileStandard() const override { return false; }
     void reselectLastOption() override;
 
   private:

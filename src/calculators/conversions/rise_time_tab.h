@@ -33,7 +33,6 @@ class RiseTimeTab : public CalculatorTab {
 
   protected:
     void redisplayBox(int index) override;
-    bool refusesDecimalsWhileStandard() const override { return false; }
 
   private:
     // Calculate_TR: the partner of box 0, 1, 3 or 4.

@@ -93,7 +93,7 @@ PropertyRowNames OpAmpTab::propertyRowNames() const {
     // A resistor that is the unknown was computed, not snapped to the series.
     auto resistor = [&](const char* name, int unknown) {
         return std::string(name) +
-               (st_.StdValSelected && mode() != unknown ? " - Standard Value" : "");
+               (st_.StdValSelected[tab_] && mode() != unknown ? " - Standard Value" : "");
     };
     return {resistor("Resistor1", OpR1), resistor("Resistor2", OpR2), "Resistor Sum", "Gain"};
 }

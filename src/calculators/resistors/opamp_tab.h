@@ -24,7 +24,6 @@ class OpAmpTab : public CalculatorTab {
 
     QAbstractButton* unknownOption(int index) const override;
     PropertyRowNames propertyRowNames() const override;
-    bool offersStandardValues() const override { return true; }
 
   protected:
     void reselectLastOption() override;

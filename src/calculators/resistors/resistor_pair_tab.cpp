@@ -229,7 +229,7 @@ bool ResistorPairTab::e96() const {
 }
 
 PropertyRowNames ResistorPairTab::propertyRowNames() const {
-    const std::string standard = st_.StdValSelected ? " - Standard Value" : "";
+    const std::string standard = st_.StdValSelected[tab_] ? " - Standard Value" : "";
     // R1 of mode 1 was computed, not taken from the series.
     return {how_ == Pairing::Serial ? "Resistor (R1 + R2)" : "Resistor (R1 // R2)",
             "Resistor 1" + (mode() == 1 ? std::string() : standard), "Resistor 2" + standard};
@@ -349,7 +349,7 @@ void ResistorPairTab::Option_Click(int index) {
     st_.UnknownMask[tab_] = static_cast<int16_t>(index);
     st_.LastOption[tab_][0] = static_cast<int16_t>(index);
     pairTarget_ = 0;
-    st_.StdValSelected = false;
+    st_.StdValSelected[tab_] = false;
     focusBox(index == 0 ? 1 : 0);
 }
 
@@ -390,7 +390,7 @@ void ResistorPairTab::Text_Change(int index) {
         emptyQuietly(2);
         showTarget(value(0));
         pairTarget_ = 0;
-        st_.StdValSelected = false; // a picked pair no longer shows
+        st_.StdValSelected[tab_] = false; // a picked pair no longer shows
         calculate_->setEnabled(toleranceChosen());
         ResetResult(false);
         return;
@@ -528,7 +528,7 @@ void ResistorPairTab::Combo_Result_Click(int index) {
     writeQuietly(0, fixedText(0));
     writeQuietly(1, Qs(FormatEng(pair.r1, "; ;", code)));
     writeQuietly(2, Qs(FormatEng(pair.r2, "; ;", code)));
-    st_.StdValSelected = true;
+    st_.StdValSelected[tab_] = true;
 }
 
 void ResistorPairTab::Command_Save_Click() {
@@ -570,7 +570,7 @@ void ResistorPairTab::Command_Clear_Click() {
             calculate_->setEnabled(false);
             percent_->showText(QStringLiteral("%"));
             target_->hide();
-            st_.StdValSelected = false; // a picked pair no longer shows
+            st_.StdValSelected[tab_] = false; // a picked pair no longer shows
         } else {
             std_.option(0)->setEnabled(false);
             std_.option(1)->setEnabled(false);

@@ -30,7 +30,6 @@ class ResistorPairTab : public CalculatorTab {
     void enterTab(int previousTab) override;
     QAbstractButton* unknownOption(int index) const override;
     PropertyRowNames propertyRowNames() const override;
-    bool offersStandardValues() const override { return true; }
 
     void Option_Click(int index);
     void Text_Change(int index);

@@ -81,8 +81,8 @@ int ResistorPowerTab::given() const {
 }
 
 PropertyRowNames ResistorPowerTab::propertyRowNames() const {
-    return {"Voltage", st_.StdValSelected ? "Resistor - Standard Value" : "Resistor", "Current",
-            "Power"};
+    return {"Voltage", st_.StdValSelected[tab_] ? "Resistor - Standard Value" : "Resistor",
+            "Current", "Power"};
 }
 
 // The unknowns: at most two are checked, and only the two others take typing.

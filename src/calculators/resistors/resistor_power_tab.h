@@ -24,7 +24,6 @@ class ResistorPowerTab : public CalculatorTab {
 
     bool boxSpace(int index) override;
     PropertyRowNames propertyRowNames() const override;
-    bool offersStandardValues() const override { return true; }
 
   protected:
     void redisplayBox(int index) override;

@@ -90,7 +90,7 @@ void StandardValues::clicked() {
         } else {
             actions_.unlockInputs();
         }
-        st_.StdValSelected = on;
+        st_.StdValSelected[static_cast<size_t>(tab_.tabIndex())] = on;
         if (clear_)
             clear_->setEnabled(!on);
     }

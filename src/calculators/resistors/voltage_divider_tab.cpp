@@ -81,7 +81,7 @@ PropertyRowNames VoltageDividerTab::propertyRowNames() const {
     // A resistor that is the unknown was computed, not snapped to the series.
     auto resistor = [&](const char* name, int unknown) {
         return std::string(name) +
-               (st_.StdValSelected && mode() != unknown ? " - Standard Value" : "");
+               (st_.StdValSelected[tab_] && mode() != unknown ? " - Standard Value" : "");
     };
     return {"Voltage", "Voltage 1", resistor("Resistor 1", R1), resistor("Resistor 2", R2),
             "Resistor Sum"};

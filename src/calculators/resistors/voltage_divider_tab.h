@@ -26,7 +26,6 @@ class VoltageDividerTab : public CalculatorTab {
 
     QAbstractButton* unknownOption(int index) const override;
     PropertyRowNames propertyRowNames() const override;
-    bool offersStandardValues() const override { return true; }
 
   protected:
     void reselectLastOption() override;

@@ -244,7 +244,7 @@ TEST_F(ResistorPairsTest, ClearAndLeavingPairModeUndoTheSearch) {
     EXPECT_EQ(combo("_Percent")->currentText(), "%");
     EXPECT_FALSE(shown("Combo", "_Result") || shown("Label", "_Target") ||
                  enabled("Command", "_Calculate") || enabled("Command", "_Clear"));
-    EXPECT_FALSE(form->state().StdValSelected);
+    EXPECT_FALSE(form->state().StdValSelected[static_cast<size_t>(on.tab)]);
 
     search("1000", "1", 1);
     combo("_Result")->setCurrentIndex(1); // 820 + 180

@@ -139,7 +139,7 @@ TEST_F(ResistorPower, StandardValueSnapsResistanceAndBack) {
     EXPECT_EQ(echo(1), QString());
     EXPECT_EQ(echo(2), QStringLiteral("(2.55 mA)"));
     EXPECT_EQ(echo(3), QStringLiteral("(30.64 mW)"));
-    EXPECT_TRUE(form->state().StdValSelected);
+    EXPECT_TRUE(form->state().StdValSelected[TabRP]);
     EXPECT_DOUBLE_EQ(form->state().StdValues[TabRP][1], 4700.0);
     EXPECT_DOUBLE_EQ(form->state().Values[TabRP][1], 4600.0);
     for (int b = 0; b < 4; ++b) {
@@ -153,7 +153,7 @@ TEST_F(ResistorPower, StandardValueSnapsResistanceAndBack) {
     click(QStringLiteral("Check_RP_StdVal"));
     EXPECT_EQ(text(1), QStringLiteral("4600.00"));
     EXPECT_EQ(echo(2), QStringLiteral("(2.61 mA)"));
-    EXPECT_FALSE(form->state().StdValSelected);
+    EXPECT_FALSE(form->state().StdValSelected[TabRP]);
     EXPECT_FALSE(locked(0));
     EXPECT_FALSE(locked(1));
     EXPECT_TRUE(locked(2));

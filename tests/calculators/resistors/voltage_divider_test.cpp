@@ -195,13 +195,13 @@ TEST_F(VoltageDividerTest, StandardValuesShowTheSnappedCircuitUntilSwitchedOff) 
         for (const char* name : {"Option_VD(0)", "Option_VD(4)", "Option_VD_STD(0)",
                                  "Option_VD_STD(1)", "Command_VD_Clear"})
             EXPECT_FALSE(enabled(name)) << name;
-        EXPECT_TRUE(form->state().StdValSelected && last->hasFocus()) << c.option;
+        EXPECT_TRUE(form->state().StdValSelected[TabVD] && last->hasFocus()) << c.option;
 
         click("Check_VD_StdVal");
         EXPECT_EQ(texts(), c.typedBack) << c.option;
         EXPECT_EQ(editable(), inputs) << c.option;
         EXPECT_TRUE(enabled(O(0)) && enabled("Option_VD_STD(1)") && enabled("Command_VD_Clear"));
-        EXPECT_TRUE(!form->state().StdValSelected && last->hasFocus()) << c.option;
+        EXPECT_TRUE(!form->state().StdValSelected[TabVD] && last->hasFocus()) << c.option;
     }
 }
 
