@@ -71,13 +71,16 @@ double CalculatorTab::readBox(int index) {
 
 bool CalculatorTab::beyondRange(int index) const {
     const NumberBox* b = box(index);
-    return b && !b->text().isEmpty() && std::fabs(st_.Values[tab_][index]) >= DBL_MAX;
+    return b && std::fabs(TextValue(b->text().toStdString())) >= DBL_MAX;
 }
 
 void CalculatorTab::requireInRange() const {
-    for (int b = 0; b < boxCount(); ++b)
-        if (beyondRange(b))
+    for (const NumberBox* b : boxes_) {
+        if (beyondRange(b->index()))
             throw CalcError("number beyond the double range");
+        if (!b->isLocked() && !b->rules().minus && TextValue(b->text().toStdString()) < 0)
+            throw CalcError("negative number in a box that takes none");
+    }
 }
 
 QString CalculatorTab::fixedText(int index) const {
@@ -194,19 +197,18 @@ void CalculatorTab::boxRightClick(int index, int modifiers) {
                                                     "Standard Values are selected."));
     } else {
         host_.openDecimals();
-        if (!b->text().isEmpty() && !st_.DecimalsCancelled)
-            redisplayBox(index);
-        else
+        // What the user typed beyond the double range stays: rewriting it from its clamped
+        // value would show a wrong number.
+        if (b->text().isEmpty() || st_.DecimalsCancelled)
             st_.DecimalsCancelled = false;
+        else if (!beyondRange(index))
+            redisplayBox(index);
     }
     b->setFocus();
     b->end(false);
 }
 
 void CalculatorTab::redisplayBox(int index) {
-    // What the user typed stays: rewriting it from its clamped value would show a wrong number.
-    if (beyondRange(index))
-        return;
     writeQuietly(index, fixedText(index));
 }
 

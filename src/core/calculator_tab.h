@@ -86,11 +86,13 @@ class CalculatorTab : public QWidget {
     // Reads a box's text into Values and returns it. A number beyond the double range reads as
     // the largest double of its sign; requireInRange() tells.
     double readBox(int index);
-    // Throws CalcError when a box of the tab holds a number beyond the double range, so that a
-    // calculation shows the tab's red label instead of a result from a clamped value. Every
+    // Throws CalcError when a box of the tab holds a number beyond the double range, or an
+    // editable box that takes no "-" holds a pasted negative number, so that a calculation shows
+    // the tab's red label instead of a result from a clamped or impossible value. Every
     // calculation calls it first, inside its trap.
     void requireInRange() const;
-    // Whether a box holds a number beyond the double range (its value is only a clamp).
+    // Whether a box holds a number beyond the double range (its value is only a clamp). The
+    // typed number is tested, not the value in base units, which a unit may have scaled down.
     bool beyondRange(int index) const;
 
     double& value(int index) { return st_.Values[tab_][index]; }

@@ -21,21 +21,25 @@ int ModifierBits(Qt::KeyboardModifiers modifiers) {
 }
 
 namespace {
-// Hands every new text of a box to its tab. Qt consults it for pastes, drops, undo and input
-// methods as well as for typing, and takes a refused text back, so the box keeps what it had.
-class TabFilter : public QValidator {
+// Sees every new text of a box: Qt consults it for pastes, drops, undo and input methods as well
+// as for typing, and takes a refused text back, so the box keeps what it had.
+class BoxFilter : public QValidator {
   public:
-    TabFilter(CalculatorTab& tab, int index, QObject* parent)
-        : QValidator(parent)
+    BoxFilter(CalculatorTab& tab, NumberBox* box)
+        : QValidator(box)
         , tab_(tab)
-        , index_(index) {}
+        , box_(*box) {}
     State validate(QString& text, int& caret) const override {
-        return tab_.boxFilterText(index_, text, caret) ? Acceptable : Invalid;
+        if (box_.rules().ownFilter)
+            return tab_.boxFilterText(box_.index(), text, caret) ? Acceptable : Invalid;
+        // A pasted "1,5" means what a typed one does.
+        text.replace(QLatin1Char(','), QLatin1Char('.'));
+        return Acceptable;
     }
 
   private:
     CalculatorTab& tab_;
-    int index_;
+    const NumberBox& box_;
 };
 } // namespace
 
@@ -45,8 +49,7 @@ NumberBox::NumberBox(CalculatorTab& tab, int index, BoxRules rules, QWidget* par
     , index_(index)
     , rules_(rules) {
     setReadOnly(true);
-    if (rules_.ownFilter)
-        setValidator(new TabFilter(tab_, index_, this));
+    setValidator(new BoxFilter(tab_, this));
 }
 
 void NumberBox::keyPressEvent(QKeyEvent* event) {

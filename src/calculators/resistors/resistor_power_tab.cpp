@@ -214,8 +214,6 @@ bool ResistorPowerTab::boxSpace(int index) {
 }
 
 void ResistorPowerTab::redisplayBox(int index) {
-    if (beyondRange(index))
-        return;
     CalculatorTab::redisplayBox(index);
     showEcho(index, value(index));
 }
