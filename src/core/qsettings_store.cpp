@@ -7,7 +7,33 @@
 #include <QStringDecoder>
 #include <QStringList>
 
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
+
 namespace oq {
+
+namespace {
+
+// The text as the user wrote it: a hand-edited value with commas comes back as a list.
+QString TextOf(const QVariant& value) {
+    if (value.typeId() == QMetaType::QStringList)
+        return value.toStringList().join(QLatin1Char(','));
+    return value.toString();
+}
+
+// A second name for the file, made fresh. A hard link needs no free space on the disk, so it works
+// when the disk is full, which is when it is needed; without hard links, a copy.
+bool SecondName(const QString& path, const QString& name) {
+    QFile::remove(name);
+#ifdef Q_OS_UNIX
+    if (::link(QFile::encodeName(path).constData(), QFile::encodeName(name).constData()) == 0)
+        return true;
+#endif
+    return QFile::copy(path, name);
+}
+
+} // namespace
 
 QSettingsStore::QSettingsStore()
     : settings_(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Calculations"),
@@ -21,26 +47,68 @@ std::string QSettingsStore::read(const std::string& key, const std::string& fall
     const QVariant value = settings_.value(name);
     if (!value.isValid())
         return fallback;
-    // A hand-edited value with commas comes back as a list; keep the text as it was written.
-    if (value.typeId() == QMetaType::QStringList)
-        return value.toStringList().join(QLatin1Char(',')).toStdString();
-    return value.toString().toStdString();
+    return TextOf(value).toStdString();
 }
 
 void QSettingsStore::write(const std::string& key, const std::string& text) {
     if (!mayWrite())
         return;
-    settings_.setValue(QStringLiteral("Settings/") + QString::fromStdString(key),
-                       QString::fromStdString(text));
+    const QString name = QStringLiteral("Settings/") + QString::fromStdString(key);
+    const QString value = QString::fromStdString(text);
+    settings_.setValue(name, value);
+    written_.insert(name, value);
 }
 
 void QSettingsStore::sync() {
     if (guard_ != Guard::Writable)
         return; // nothing was written
+    const QString path = settings_.fileName();
+    const QString old = path + QStringLiteral(".old");
+    const bool kept = QFileInfo(path).isFile() && SecondName(path, old);
     settings_.sync();
-    if (settings_.status() == QSettings::AccessError)
+    if (settings_.status() != QSettings::AccessError && readsBack()) {
+        if (kept)
+            QFile::remove(old);
+        return;
+    }
+    if (!kept) {
+        qWarning().noquote() << "Calculations: the settings could not be saved to" << path;
+        return;
+    }
+    // rename() replaces the file in one step. When the file was never replaced the two names are
+    // one file and rename() leaves both, hence the remove.
+#ifdef Q_OS_UNIX
+    const bool restored =
+        ::rename(QFile::encodeName(old).constData(), QFile::encodeName(path).constData()) == 0;
+#else
+    const bool restored = QFile::remove(path) && QFile::rename(old, path);
+#endif
+    if (restored) {
+        QFile::remove(old);
         qWarning().noquote() << "Calculations: the settings could not be saved to"
-                             << settings_.fileName();
+                             << path + QStringLiteral("; the file is left as it was");
+    } else {
+        qWarning().noquote() << "Calculations: the settings could not be saved to"
+                             << path + QStringLiteral("; the file as it was is kept as") << old;
+    }
+}
+
+bool QSettingsStore::readsBack() const {
+    // Read through a second name: QSettings shares what it parsed among the objects on one file
+    // name and would answer from memory, not from the disk.
+    const QString check = settings_.fileName() + QStringLiteral(".check");
+    if (!SecondName(settings_.fileName(), check))
+        return false;
+    bool same = true;
+    {
+        const QSettings disk(check, QSettings::IniFormat);
+        for (auto it = written_.cbegin(); it != written_.cend() && same; ++it) {
+            const QVariant value = disk.value(it.key());
+            same = value.isValid() && TextOf(value) == it.value();
+        }
+    }
+    QFile::remove(check);
+    return same;
 }
 
 bool IniReadsBackCleanly(const QByteArray& text) {
