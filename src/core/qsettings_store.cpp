@@ -111,13 +111,35 @@ bool QSettingsStore::readsBack() const {
     return same;
 }
 
-bool IniReadsBackCleanly(const QByteArray& text) {
+namespace {
+// Whether QSettings reads the line as one line and in full: an open quote runs on into the next
+// lines, a trailing backslash joins the next one, and a ";" outside quotes starts a comment that
+// the rewrite drops. Escaped characters (\" \\ \;) are taken as they are.
+bool WholeLine(QStringView line) {
+    bool quoted = false;
+    for (qsizetype i = 0; i < line.size(); ++i) {
+        const QChar c = line[i];
+        if (c == QLatin1Char('\\')) {
+            if (++i == line.size())
+                return false;
+        } else if (c == QLatin1Char('"')) {
+            quoted = !quoted;
+        } else if (c == QLatin1Char(';') && !quoted) {
+            return false;
+        }
+    }
+    return !quoted;
+}
+} // namespace
+
+bool IniReadsBackCleanly(const QByteArray& text, const QSettings& parsed) {
     QStringDecoder utf8(QStringDecoder::Utf8);
     const QString decoded = utf8.decode(text);
     if (utf8.hasError())
         return false;
     QStringView group;
-    QSet<QString> keys; // group and key: a key given twice keeps one value in a rewrite
+    QSet<QString> keys;     // group and key: a key given twice keeps one value in a rewrite
+    int invalidWritten = 0; // values written as @Invalid(): they load as nothing, and stay so
     for (QStringView line : QStringView(decoded).split(QLatin1Char('\n'))) {
         line = line.trimmed();
         if (line.isEmpty())
@@ -129,9 +151,9 @@ bool IniReadsBackCleanly(const QByteArray& text) {
             group = line;
             continue;
         }
-        // Comments are dropped by a rewrite, a trailing backslash joins the next line.
+        // Comments are dropped by a rewrite.
         if (line.startsWith(QLatin1Char(';')) || line.startsWith(QLatin1Char('#')) ||
-            line.endsWith(QLatin1Char('\\')))
+            !WholeLine(line))
             return false;
         // A line without "=" is dropped. An empty key is kept, and Qt writes one itself.
         const qsizetype eq = line.indexOf(QLatin1Char('='));
@@ -142,8 +164,21 @@ bool IniReadsBackCleanly(const QByteArray& text) {
         if (keys.contains(key))
             return false;
         keys.insert(key);
+        if (line.sliced(eq + 1).trimmed() == QLatin1String("@Invalid()"))
+            ++invalidWritten;
     }
-    return true;
+    // A value that does not load (an @Variant(...) whose bytes are not a value) is rewritten as
+    // @Invalid(): what it held is gone.
+    int invalidRead = 0;
+    for (const QString& name : parsed.allKeys()) {
+        // Only a name QSettings keeps as it is answers value(): not an empty key, not "a//b".
+        if (name.isEmpty() || name.startsWith(QLatin1Char('/')) ||
+            name.endsWith(QLatin1Char('/')) || name.contains(QLatin1String("//")))
+            continue;
+        if (!parsed.value(name).isValid())
+            ++invalidRead;
+    }
+    return invalidRead <= invalidWritten;
 }
 
 namespace {
@@ -172,7 +207,8 @@ bool QSettingsStore::mayWrite() {
         return true;
     QFile file(path);
     const bool readable = info.isFile() && file.open(QIODevice::ReadOnly);
-    if (readable && settings_.status() == QSettings::NoError && IniReadsBackCleanly(file.readAll()))
+    if (readable && settings_.status() == QSettings::NoError &&
+        IniReadsBackCleanly(file.readAll(), settings_))
         return true;
     file.close();
 

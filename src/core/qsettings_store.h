@@ -44,7 +44,9 @@ class QSettingsStore : public SettingsStore {
 };
 
 // Whether an INI text would come back unchanged from a read and a rewrite: no line that the
-// parser skips, drops (comments) or joins to the next one, no bytes that are not text.
-bool IniReadsBackCleanly(const QByteArray& text);
+// parser skips, drops (comments, the rest after a bare ";") or joins to the next one (a trailing
+// backslash, an open quote), no bytes that are not text, and no value the parser could not load
+// (parsed holds the text as QSettings read it).
+bool IniReadsBackCleanly(const QByteArray& text, const QSettings& parsed);
 
 } // namespace oq
