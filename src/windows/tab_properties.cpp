@@ -1,6 +1,7 @@
 #include "windows/tab_properties.h"
 
 #include "core/platform.h"
+#include "core/save_file.h"
 #include "windows/window_catalogue.h"
 
 #include <QDir>
@@ -9,7 +10,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QScreen>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -147,19 +147,11 @@ void TabProperties::Command_Save_Click() {
         return;
 
     // Bytes, not a text stream: the line ends stay CR LF on every system.
-    QSaveFile file(path);
-    const QByteArray bytes = text.toUtf8();
-    bool written = file.open(QIODevice::WriteOnly);
-    if (written) {
-        written = file.write(bytes) == bytes.size();
-        written = written && file.commit();
-        if (!written)
-            file.cancelWriting();
-    }
-    if (!written) {
+    const QString reason = SaveFile(path, text.toUtf8());
+    if (!reason.isEmpty()) {
         platform_.critical(this, title,
                            QStringLiteral("The values could not be saved to\n%1\n\n%2")
-                               .arg(QDir::toNativeSeparators(path), file.errorString()));
+                               .arg(QDir::toNativeSeparators(path), reason));
         return;
     }
     closeKeepingTab();

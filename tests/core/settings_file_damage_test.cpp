@@ -1,9 +1,11 @@
 #include "core/qsettings_store.h"
 
+#include <QDate>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <tuple>
@@ -20,6 +22,18 @@ void Put(const QString& path, const QByteArray& bytes) {
     QFile f(path);
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     f.write(bytes);
+}
+
+// Whether the text, read by QSettings from a file of its own, would come back from a rewrite.
+bool ReadsBackCleanly(const QByteArray& text) {
+    QTemporaryDir dir;
+    const QString path = QDir(dir.path()).filePath("Calculations.ini");
+    QFile f(path);
+    if (!f.open(QIODevice::WriteOnly) || f.write(text) != text.size())
+        return false;
+    f.close();
+    const QSettings parsed(path, QSettings::IniFormat);
+    return IniReadsBackCleanly(text, parsed);
 }
 
 QByteArray Garbage(qsizetype size) {
@@ -70,6 +84,8 @@ TEST(SettingsFile, DamagedOrUnreachableFilesStartAndLoseNothing) {
         {Bytes, Garbage(64 * 1024), 0, "Calculations.ini.bak"},
         {Bytes, Garbage(10 * 1024 * 1024), 0, "Calculations.ini.bak"},
         {Text, "[Settings]\nTab=3\nx\\\n[Mine]\nkeep=1\n", 3, "Calculations.ini.bak"},
+        {Text, "[Settings]\nTab=3\nx=\"abc\n[Mine]\nkeep=1\n", 3, "Calculations.ini.bak"},
+        {Text, "[Settings]\nTab=3\nx=@Variant(junk)\n[Mine]\nkeep=1\n", 3, "Calculations.ini.bak"},
         {OlderCopy, "[Settings]\n; a note of the user\nTab=2\n", 2, "Calculations.ini.bak.2"},
         {FolderForFile, "", 0, ""},
         {FileForFolder, "", 0, ""},
@@ -108,7 +124,7 @@ TEST(SettingsFile, DamagedOrUnreachableFilesStartAndLoseNothing) {
         EXPECT_EQ(QFileInfo(s.backup).fileName(), copy);
         const QByteArray now = Contents(path);
         EXPECT_TRUE(now == bytes || (!copy.isEmpty() && Contents(s.backup) == bytes) ||
-                    (IniReadsBackCleanly(bytes) && now.contains("keep=1")));
+                    (ReadsBackCleanly(bytes) && now.contains("keep=1")));
         // A damaged file is rewritten clean: the next start copies nothing and reads the save.
         const Session next = StartAndClose(path);
         EXPECT_EQ(next.backup, QString());
@@ -132,9 +148,54 @@ TEST(SettingsFile, WhatReadsBackCleanly) {
         {"[A]\nk=1\n[B]\nk=2\n", true},
         {"[Settings]\nTab=\x01\n", false},
         {"[Settings]\nTab=\xff\xfe\n", false},
+        // An open quote runs on into the next lines and swallows the group after it.
+        {"[Settings]\nx=a\"b\n[Other]\nk=v\n", false},
+        {"[Settings]\nx=\"abc\n[Other]\nk=v\n", false},
+        // A bare ";" starts a comment: the rest of the value is dropped.
+        {"[Settings]\nx=a;b\n[Other]\nk=v\n", false},
+        // Bytes that are no value load as nothing and are rewritten as @Invalid().
+        {"[Settings]\nx=@Variant(junk)\n[Other]\nk=v\n", false},
+        {"[Settings]\nx=@Invalid()\n[Other]\nk=v\n", true},
+        {"[Settings]\nx=\"a;b\", \"c\\\"d\"\n", true},
+        {"[Settings]\nx=a,b\n", true},
+        {"[Settings]\nx=C:\\\\\n", true},
     };
     for (const auto& [text, clean] : texts)
-        EXPECT_EQ(IniReadsBackCleanly(QByteArray(text)), clean) << text;
+        EXPECT_EQ(ReadsBackCleanly(QByteArray(text)), clean) << text;
+}
+
+// What Qt writes itself reads back clean, or a damaged file rewritten by Qt would be copied again
+// at every start.
+TEST(SettingsFile, WhatQtWritesReadsBackCleanly) {
+    QTemporaryDir dir;
+    const QString path = QDir(dir.path()).filePath("Calculations.ini");
+    {
+        QSettings ini(path, QSettings::IniFormat);
+        const QVariant values[] = {" 1.2",
+                                   "1.2 ",
+                                   "a\"b",
+                                   "a;b",
+                                   "a,b",
+                                   "a=b",
+                                   "@at",
+                                   "C:\\",
+                                   "x\ny",
+                                   QStringList{"a", " b"},
+                                   QByteArray("\0\x01\xff;\"", 5),
+                                   QDate(2024, 2, 29),
+                                   QVariant()};
+        int n = 0;
+        for (const QVariant& value : values)
+            ini.setValue(QStringLiteral("Settings/Key %1").arg(n++), value);
+        ini.sync();
+        ASSERT_EQ(ini.status(), QSettings::NoError);
+    }
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QByteArray text = f.readAll();
+    EXPECT_TRUE(text.contains("\" 1.2\"")) << text.toStdString();
+    EXPECT_TRUE(text.contains("@Variant(")) << text.toStdString();
+    EXPECT_TRUE(ReadsBackCleanly(text)) << text.toStdString();
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include "core/controls.h"
 #include "core/main_host.h"
 #include "core/platform.h"
+#include "core/save_file.h"
 #include "model/checked.h"
 #include "model/notation.h"
 
@@ -20,7 +21,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSaveFile>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 #include <utility>
@@ -549,17 +549,11 @@ void ResistorPairTab::Command_Save_Click() {
     const QByteArray bytes = QByteArray::fromStdString(PairResultFile(
         searched_.target, decimals(0), searched_.tolerance.toStdString(), searched_.e96, lines));
     // All or nothing: the file appears only once it is complete.
-    QSaveFile file(path);
-    bool written = file.open(QIODevice::WriteOnly);
-    if (written) {
-        written = file.write(bytes) == bytes.size() && file.commit();
-        if (!written)
-            file.cancelWriting();
-    }
-    if (!written)
+    const QString reason = SaveFile(path, bytes);
+    if (!reason.isEmpty())
         platform.critical(window(), request.title,
                           QStringLiteral("The result list could not be saved to\n%1\n\n%2")
-                              .arg(QDir::toNativeSeparators(path), file.errorString()));
+                              .arg(QDir::toNativeSeparators(path), reason));
 }
 
 void ResistorPairTab::Command_Clear_Click() {
