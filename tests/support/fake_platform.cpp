@@ -6,15 +6,21 @@ namespace oq {
 
 void FakePlatform::information(QWidget*, const QString& title, const QString& text) {
     messages.push_back({QStringLiteral("information"), title, text});
+    if (onMessage)
+        onMessage();
 }
 
 bool FakePlatform::question(QWidget*, const QString& title, const QString& text) {
     messages.push_back({QStringLiteral("question"), title, text});
+    if (onMessage)
+        onMessage();
     return questionAnswer;
 }
 
 void FakePlatform::critical(QWidget*, const QString& title, const QString& text) {
     messages.push_back({QStringLiteral("critical"), title, text});
+    if (onMessage)
+        onMessage();
 }
 
 QString FakePlatform::saveFileName(QWidget*, const SaveRequest& request) {

@@ -20,6 +20,8 @@ class FakePlatform : public Platform {
     };
 
     std::vector<Message> messages;
+    // Plays the user while a message box is open, when set.
+    std::function<void()> onMessage;
     bool questionAnswer = true;
 
     std::vector<SaveRequest> saveRequests;

@@ -10,6 +10,7 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QScopedValueRollback>
 
 namespace oq {
 
@@ -105,9 +106,15 @@ void NumberBaseTab::convert(int source) {
 
 // The number would not fit: the entry is taken back and the tab shows the previous number.
 void NumberBaseTab::undoEntry(int source, const QString& before) {
-    host_.platform().critical(
-        window(), QStringLiteral("Overflow Error"),
-        QStringLiteral("Overflow!\n\nLast entered character will be deleted."));
+    // A refused text is never the one to go back to, also for input that reaches the box while
+    // the message is open: that is taken back too, without a second message.
+    before_[source] = before;
+    if (!overflowShown_) {
+        const QScopedValueRollback open(overflowShown_, true);
+        host_.platform().critical(
+            window(), QStringLiteral("Overflow Error"),
+            QStringLiteral("Overflow!\n\nLast entered character will be deleted."));
+    }
     NumberBox* b = box(source);
     b->setText(before); // its change event converts the previous text again
     b->setCursorPosition(oldCaret_);

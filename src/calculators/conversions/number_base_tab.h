@@ -41,6 +41,7 @@ class NumberBaseTab : public CalculatorTab {
     std::array<QString, 4> before_{};
     // The caret before the key (or paste) now being handled.
     int oldCaret_ = 0;
+    bool overflowShown_ = false; // the "Overflow!" message is open
 };
 
 } // namespace oq

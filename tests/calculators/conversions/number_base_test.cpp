@@ -83,6 +83,23 @@ TEST_F(NumberBaseTest, OverflowTakesTheLastEntryBack) {
         QTest::keyClick(nc(b), Qt::Key_Backspace);
         EXPECT_NE(texts()[(b + 1) % 4], before[(b + 1) % 4]);
     }
+
+    // A key that reaches the box while the message is open is taken back too, without another
+    // message: the box never goes back to a text that overflows.
+    restart();
+    selectTab(TabNC);
+    behind(0);
+    keys(0, "214748364");
+    const QStringList before = texts();
+    int keysWhileOpen = 1;
+    platform.onMessage = [&] {
+        if (keysWhileOpen-- > 0)
+            QTest::keyClick(nc(0), '9');
+    };
+    QTest::keyClick(nc(0), '9');
+    platform.onMessage = nullptr;
+    EXPECT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(texts(), before);
 }
 
 TEST_F(NumberBaseTest, EntryLocationIsKeptOnlyWhenTheUserChangesIt) {
