@@ -32,6 +32,87 @@ TEST(SettingsFile, KeepsTextsAcrossStores) {
     QFile::remove(path);
 }
 
+// Every key the program reads, as the program writes them, each decimals code naming its box:
+// 20 + tab + box / 10. A misspelt or misplaced key reads its default instead.
+const char* const EverySetting = R"([Settings]
+    RP%20Voltage%20Decimals=" 20"
+    RP%20Resistor%20Decimals=" 20.1"
+    RP%20Current%20Decimals=" 20.2"
+    RP%20Power%20Decimals=" 20.3"
+    VD%20Voltage1%20Decimals=" 21"
+    VD%20Voltage2%20Decimals=" 21.1"
+    VD%20Resistor1%20Decimals=" 21.2"
+    VD%20Resistor2%20Decimals=" 21.3"
+    VD%20Resistor%20Sum%20Decimals=" 21.4"
+    PR%20Resistor%20Decimals=" 22"
+    PR%20Resistor1%20Decimals=" 22.1"
+    PR%20Resistor2%20Decimals=" 22.2"
+    PI%20Z1%20Decimals=" 23"
+    PI%20Z2%20Decimals=" 23.1"
+    PI%20Attenuation%20Decimals=" 23.2"
+    PI%20Resistor1%20Decimals=" 23.3"
+    PI%20Resistor2%20Decimals=" 23.4"
+    PI%20Resistor3%20Decimals=" 23.5"
+    PI%20Reverse%20Attenuation%20Decimals=" 23.6"
+    T%20Z1%20Decimals=" 24"
+    T%20Z2%20Decimals=" 24.1"
+    T%20Attenuation%20Decimals=" 24.2"
+    T%20Resistor1%20Decimals=" 24.3"
+    T%20Resistor2%20Decimals=" 24.4"
+    T%20Resistor3%20Decimals=" 24.5"
+    T%20Reverse%20Attenuation%20Decimals=" 24.6"
+    NC%20New%20Entry%20Location=1010
+    DB1%20Times%20Decimals=" 26"
+    DB1%20Percent%20Decimals=" 26.1"
+    DB1%20dB%20Decimals=" 26.2"
+    DB2%20dB%20Decimals=" 27"
+    DB2%20RMS%20Voltage%20Decimals=" 27.1"
+    DB2%20P-P%20Voltage%20Decimals=" 27.2"
+    DB2%20Power%20Decimals=" 27.3"
+    TR%20Rise%20Time%20Decimals=" 28"
+    TR%20Bandwidth%20Decimals=" 28.1"
+    TR%20Sys%20Tr%20Decimals=" 28.2"
+    TR%20Meas%20or%20Exp%20Decimals=" 28.3"
+    TR%20DUT%20Tr%20Decimals=" 28.4"
+    SR%20Resistor%20Decimals=" 29"
+    SR%20Resistor1%20Decimals=" 29.1"
+    SR%20Resistor2%20Decimals=" 29.2"
+    CZ%20Frequency%20Decimals=" 30"
+    CZ%20Capacitance%20Decimals=" 30.1"
+    CZ%20Impedance%20Decimals=" 30.2"
+    LZ%20Frequency%20Decimals=" 31"
+    LZ%20Inductance%20Decimals=" 31.1"
+    LZ%20Impedance%20Decimals=" 31.2"
+    NO%20Resistor1%20Decimals=" 32"
+    NO%20Resistor2%20Decimals=" 32.1"
+    NO%20Resistor%20Sum%20Decimals=" 32.2"
+    NO%20Gain%20Decimals=" 32.3"
+    IO%20Resistor1%20Decimals=" 33"
+    IO%20Resistor2%20Decimals=" 33.1"
+    IO%20Resistor%20Sum%20Decimals=" 33.2"
+    IO%20Gain%20Decimals=" 33.3"
+    Tab=7
+    TR%20System%20Rise%20Time=2.5
+)";
+
+TEST(SettingsFile, EveryKeyIsReadIntoItsPlace) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Calculations.ini"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(EverySetting);
+    file.close();
+    QSettingsStore store(path);
+    SharedState st;
+    LoadSettings(store, st);
+    for (const DecimalsKey& key : DecimalsCatalogue)
+        EXPECT_FLOAT_EQ(st.Decimals[key.tab][key.box], 20.0f + key.tab + key.box / 10.0f)
+            << key.key;
+    EXPECT_EQ(st.NCNewEntryLocation, "1010");
+    EXPECT_EQ(st.StartTab, 7);
+    EXPECT_EQ(st.Values[TabTR][2], 2.5);
+}
+
 bool warned = false;
 
 void NoteWarning(QtMsgType, const QMessageLogContext&, const QString& text) {
