@@ -14,6 +14,7 @@
 #include <QIcon>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <memory>
 
 namespace oq {
@@ -22,26 +23,27 @@ QString MainForm::caption() {
     return QStringLiteral("Ohmquill, v%1 - June 2024 / QZ").arg(QLatin1String(OHMQUILL_VERSION));
 }
 
-MainForm::MainForm(Platform& platform, SettingsStore& store,
-                   const std::array<TabRow, TabCount>& table, QWidget* parent)
+MainForm::MainForm(Platform& platform, SettingsStore& store, std::span<const TabRow> table,
+                   Catalogue catalogue, QWidget* parent)
     : QWidget(parent)
     , platform_(platform)
-    , store_(store) {
+    , store_(store)
+    , catalogue_(catalogue) {
     setObjectName(QStringLiteral("MainForm"));
 
-    LoadSettings(store_, st_);
+    LoadSettings(store_, st_, catalogue_);
     strip_ = new TabStrip(7, this);
     strip_->setObjectName(QStringLiteral("SSTab1"));
     buildTabs(table);
     {
         // The tabs prepare their unit options and stored values without computing anything.
         const HeldSkipChange quiet(st_);
-        for (CalculatorTab* page : tabs_)
+        for (CalculatorTab* page : pages_)
             page->startUp();
     }
-    connect(strip_, &TabStrip::currentChanged, this, [this](int index) {
-        if (built_)
-            tabEntry(index, entered_);
+    connect(strip_, &TabStrip::currentChanged, this, [this](int position) {
+        if (built_ && position >= 0 && position < static_cast<int>(pages_.size()))
+            tabEntry(pages_[static_cast<size_t>(position)]->tabIndex(), entered_);
     });
     connect(strip_, &TabStrip::doubleClicked, this, [this] { platform_.startCalculator(); });
     connect(strip_, &TabStrip::rightClicked, this, &MainForm::stripRightClicked);
@@ -62,20 +64,33 @@ MainForm::MainForm(Platform& platform, SettingsStore& store,
     built_ = true;
 }
 
-void MainForm::buildTabs(const std::array<TabRow, TabCount>& table) {
+void MainForm::buildTabs(std::span<const TabRow> table) {
     for (const TabRow& row : table) {
         CalculatorTab* page = row.create(*this, row);
         tabs_[static_cast<size_t>(row.index)] = page;
+        pages_.push_back(page);
         strip_->addTab(page, QLatin1String(row.caption));
     }
 }
 
+CalculatorTab* MainForm::tab(int index) const {
+    return index >= 0 && index < TabSlots ? tabs_[static_cast<size_t>(index)] : nullptr;
+}
+
 int MainForm::currentTab() const {
-    return strip_->currentIndex();
+    const int position = strip_->currentIndex();
+    return position >= 0 && position < static_cast<int>(pages_.size())
+               ? pages_[static_cast<size_t>(position)]->tabIndex()
+               : 0;
+}
+
+void MainForm::showTab(int index) {
+    const auto page = std::find(pages_.begin(), pages_.end(), tab(index));
+    strip_->setCurrentIndex(page == pages_.end() ? 0 : static_cast<int>(page - pages_.begin()));
 }
 
 void MainForm::tabEntry(int index, int previous) {
-    if (index < 0 || index >= TabCount)
+    if (!tab(index))
         return;
     entered_ = index;
     tab(index)->enterTab(previous);
@@ -86,10 +101,12 @@ void MainForm::activationRule() {
         st_.SkipChange = false;
         return;
     }
-    if (strip_->currentIndex() == st_.StartTab)
-        tabEntry(st_.StartTab, 0);
+    // A stored tab whose calculator this window lacks brings the first one.
+    const int start = tab(st_.StartTab) ? st_.StartTab : pages_.front()->tabIndex();
+    if (currentTab() == start)
+        tabEntry(start, 0);
     else
-        strip_->setCurrentIndex(st_.StartTab);
+        showTab(start);
 }
 
 void MainForm::showEvent(QShowEvent* event) {
@@ -124,7 +141,7 @@ void MainForm::openDecimals() {
     const CalculatorTab* page = tab(t);
     const NumberBox* b = page->box(st_.LastBox[static_cast<size_t>(t)]);
     std::unique_ptr<QDialog> window(new SetNumForm(st_, platform_, t, PlainCaption(page->row()),
-                                                   b && !b->text().isEmpty(), this));
+                                                   b && !b->text().isEmpty(), this, catalogue_));
     runSmallWindow(window.get());
 }
 
@@ -159,9 +176,9 @@ void MainForm::unload() {
     if (unloaded_)
         return;
     unloaded_ = true;
-    for (CalculatorTab* page : tabs_)
+    for (CalculatorTab* page : pages_)
         page->closing();
-    SaveSettings(store_, st_, currentTab());
+    SaveSettings(store_, st_, currentTab(), catalogue_);
     store_.sync();
 }
 

@@ -1,11 +1,13 @@
 #pragma once
 
 #include "core/main_host.h"
+#include "core/shared_state.h"
 #include "core/tab_row.h"
-#include "model/shared_state.h"
 
 #include <QWidget>
 #include <array>
+#include <span>
+#include <vector>
 
 class QDialog;
 class QPushButton;
@@ -16,21 +18,21 @@ class CalculatorTab;
 class SettingsStore;
 class TabStrip;
 
-// The main window: the tab strip with the fourteen calculators and the Exit button. Owns the
-// shared state for the whole run, reads the settings at start and writes back what changed when
-// it closes.
+// The main window: the tab strip with the calculators and the Exit button. Owns the shared state
+// for the whole run, reads the settings at start and writes back what changed when it closes.
 class MainForm : public QWidget, public MainHost {
     Q_OBJECT
   public:
     // "Ohmquill, v<version> - June 2024 / QZ"; the about window reads its parts back out of it.
     static QString caption();
 
-    // `table` lists the tabs in strip order, one row each.
-    MainForm(Platform& platform, SettingsStore& store, const std::array<TabRow, TabCount>& table,
-             QWidget* parent = nullptr);
+    // `table` lists the tabs in strip order, one row each, for calculators of `catalogue`.
+    MainForm(Platform& platform, SettingsStore& store, std::span<const TabRow> table,
+             Catalogue catalogue = Calculators, QWidget* parent = nullptr);
 
     SharedState& state() override { return st_; }
     Platform& platform() override { return platform_; }
+    // The index of the calculator in front.
     int currentTab() const override;
     void openHelp() override;
     void openAbout() override;
@@ -38,7 +40,10 @@ class MainForm : public QWidget, public MainHost {
     void openProperties() override;
 
     TabStrip* strip() const { return strip_; }
-    CalculatorTab* tab(int index) const { return tabs_[static_cast<size_t>(index)]; }
+    // The tab of the calculator with that index; nullptr when the window has none.
+    CalculatorTab* tab(int index) const;
+    // Brings the tab of the calculator with that index to the front.
+    void showTab(int index);
 
     // Brings back the start tab unless a small window's closing button asked to stay.
     void activationRule();
@@ -50,7 +55,7 @@ class MainForm : public QWidget, public MainHost {
     void closeEvent(QCloseEvent* event) override;
 
   private:
-    void buildTabs(const std::array<TabRow, TabCount>& table);
+    void buildTabs(std::span<const TabRow> table);
     void tabEntry(int index, int previous);
     void runSmallWindow(QDialog* window);
     void stripRightClicked(Qt::KeyboardModifiers modifiers);
@@ -60,8 +65,10 @@ class MainForm : public QWidget, public MainHost {
     SharedState st_;
     TabStrip* strip_ = nullptr;
     QPushButton* exit_ = nullptr;
-    std::array<CalculatorTab*, TabCount> tabs_{};
-    int entered_ = 0; // the tab whose entry ran last
+    Catalogue catalogue_;
+    std::array<CalculatorTab*, TabSlots> tabs_{}; // by calculator index
+    std::vector<CalculatorTab*> pages_;           // in strip order
+    int entered_ = 0;                             // the tab whose entry ran last
     bool built_ = false;
     bool shown_ = false;
     bool unloaded_ = false;

@@ -17,23 +17,27 @@ namespace {
 template <typename Tab> CalculatorTab* Make(MainHost& host, const TabRow& row) {
     return new Tab(host, row);
 }
+
+TabRow Row(int index, const char* picture, TabFactory create) {
+    return MakeTabRow(*FindCalculator(Calculators, index), picture, create);
+}
 } // namespace
 
-const std::array<TabRow, TabCount> TabTable = {{
-    {TabRP, "RP", "&Resistor Power", 4, ":/pictures/rp.svg", Make<ResistorPowerTab>},
-    {TabVD, "VD", "&Voltage Divider", 5, ":/pictures/vd.svg", Make<VoltageDividerTab>},
-    {TabPR, "PR", "&Parallel Resistors", 3, ":/pictures/pr.svg", Make<ParallelResistorsTab>},
-    {TabPI, "PI", "&PI-net", 7, ":/pictures/pi.svg", Make<PiNetTab>},
-    {TabT, "T", "&T-net", 7, ":/pictures/t.svg", Make<TNetTab>},
-    {TabNC, "NC", "Convert &Numbers", 4, nullptr, Make<NumberBaseTab>},
-    {TabDB1, "DB1", "&dB, %, X", 3, nullptr, Make<DbRatioTab>},
-    {TabDB2, "DB2", "&dBm, dBU, dBV", 4, nullptr, Make<DbLevelTab>},
-    {TabTR, "TR", "&Rise Time", 5, nullptr, Make<RiseTimeTab>},
-    {TabSR, "SR", "&Serial Resistors", 3, ":/pictures/sr.svg", Make<SerialResistorsTab>},
-    {TabCZ, "CZ", "C &Impededance", 3, ":/pictures/cz.svg", Make<CapacitiveReactanceTab>},
-    {TabLZ, "LZ", "L &Impedance", 3, ":/pictures/lz.svg", Make<InductiveReactanceTab>},
-    {TabNO, "NO", "Non Inv &OP amp", 4, ":/pictures/no.svg", Make<NonInvertingOpAmpTab>},
-    {TabIO, "IO", "Inv &OP amp", 4, ":/pictures/io.svg", Make<InvertingOpAmpTab>},
-}};
+const std::vector<TabRow> TabTable = {
+    Row(TabRP, ":/pictures/rp.svg", Make<ResistorPowerTab>),
+    Row(TabVD, ":/pictures/vd.svg", Make<VoltageDividerTab>),
+    Row(TabPR, ":/pictures/pr.svg", Make<ParallelResistorsTab>),
+    Row(TabPI, ":/pictures/pi.svg", Make<PiNetTab>),
+    Row(TabT, ":/pictures/t.svg", Make<TNetTab>),
+    Row(TabNC, nullptr, Make<NumberBaseTab>),
+    Row(TabDB1, nullptr, Make<DbRatioTab>),
+    Row(TabDB2, nullptr, Make<DbLevelTab>),
+    Row(TabTR, nullptr, Make<RiseTimeTab>),
+    Row(TabSR, ":/pictures/sr.svg", Make<SerialResistorsTab>),
+    Row(TabCZ, ":/pictures/cz.svg", Make<CapacitiveReactanceTab>),
+    Row(TabLZ, ":/pictures/lz.svg", Make<InductiveReactanceTab>),
+    Row(TabNO, ":/pictures/no.svg", Make<NonInvertingOpAmpTab>),
+    Row(TabIO, ":/pictures/io.svg", Make<InvertingOpAmpTab>),
+};
 
 } // namespace oq

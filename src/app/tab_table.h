@@ -1,13 +1,15 @@
 #pragma once
 
 #include "core/tab_row.h"
-#include "model/shared_state.h"
 
-#include <array>
+#include <span>
+#include <vector>
 
 namespace oq {
 
-// The fourteen tabs in strip order. Adding a calculator is one class and its row here.
-extern const std::array<TabRow, TabCount> TabTable;
+// The tabs in strip order, one row per calculator of the catalogue. Adding a calculator is one
+// class and its row here.
+extern const std::vector<TabRow> TabTable;
+using TabTableView = std::span<const TabRow>;
 
 } // namespace oq

@@ -83,6 +83,20 @@ void CalculatorTab::requireInRange() const {
     }
 }
 
+PropertyRowNames CalculatorTab::propertyRowNames() const {
+    PropertyRowNames names;
+    for (int b = 0; b < boxCount(); ++b) {
+        const char* row = row_.calculator->boxes[static_cast<size_t>(b)].propertyRow;
+        if (!row)
+            continue;
+        auto& name = names[static_cast<size_t>(b)];
+        name = row;
+        if (st_.StdValSelected[tab_] && standardRow(b))
+            name += " - Standard Value";
+    }
+    return names;
+}
+
 QString CalculatorTab::fixedText(int index) const {
     return Qs(FormatFixedTrim(st_.Values[tab_][index], decimals(index)));
 }

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "core/number_box.h"
+#include "core/shared_state.h"
 #include "core/tab_row.h"
-#include "model/shared_state.h"
 
 #include <QWidget>
 #include <array>
@@ -47,8 +47,9 @@ class CalculatorTab : public QWidget {
     // The main window closes: put what the tab keeps in the shared state before it is saved.
     virtual void closing() {}
 
-    // What the properties window lists.
-    virtual PropertyRowNames propertyRowNames() const = 0;
+    // What the properties window lists: the catalogue's row of each box, with " - Standard Value"
+    // on the rows that show a standard value while the tab shows them.
+    virtual PropertyRowNames propertyRowNames() const;
 
     // Box gestures; the defaults are those of the resistor tabs.
     // Space in a box; true lets the blank into the box when it is still editable. By default an
@@ -111,6 +112,9 @@ class CalculatorTab : public QWidget {
     // The tab's page: its schematic at the left; at the right the controls, then the widgets of
     // `below` (the standard values group) and the Clear button at the foot.
     void arrange(QLayout* controls, const std::vector<QWidget*>& below, QPushButton* clear);
+    // Whether box `index` shows a standard value, rather than one computed from them, while the
+    // tab shows standard values.
+    virtual bool standardRow(int) const { return false; }
     // Shows the box's value again after its decimals code changed.
     virtual void redisplayBox(int index);
     virtual void reselectLastOption() {}

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/shared_state.h"
+#include "core/shared_state.h"
 
 #include <QString>
 #include <functional>

@@ -2,6 +2,11 @@
 
 namespace oq {
 
+TabRow MakeTabRow(const CalculatorEntry& calculator, const char* picture, TabFactory create) {
+    return {&calculator,         calculator.index, calculator.code, calculator.caption,
+            calculator.boxCount, picture,          create};
+}
+
 QString PlainCaption(const TabRow& row) {
     return QString::fromLatin1(row.caption).remove(QLatin1Char('&'));
 }

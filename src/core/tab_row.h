@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/catalogue.h"
+
 #include <QString>
 
 namespace oq {
@@ -10,15 +12,20 @@ struct TabRow;
 
 using TabFactory = CalculatorTab* (*)(MainHost& host, const TabRow& row);
 
-// One row of the main window's tab table: where the tab stands in the strip and how it is made.
+// One row of the main window's tab table: the calculator it shows and how its tab is made.
 struct TabRow {
-    int index;           // strip order and first subscript of every per-tab array
+    const CalculatorEntry* calculator;
+    // The calculator's, for short.
+    int index;           // first subscript of every per-tab array
     const char* code;    // "RP", "VD", ...: names the tab's controls
     const char* caption; // with its mnemonic "&"
     int boxCount;        // number boxes of the tab
     const char* picture; // schematic resource, nullptr for tabs without one
     TabFactory create;
 };
+
+// The row of a calculator of the catalogue.
+TabRow MakeTabRow(const CalculatorEntry& calculator, const char* picture, TabFactory create);
 
 // The caption with every "&" removed, as the small windows show it: "dB, %, X".
 QString PlainCaption(const TabRow& row);

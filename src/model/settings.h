@@ -1,9 +1,11 @@
 #pragma once
 
+#include "model/catalogue.h"
 #include "model/shared_state.h"
 
 #include <array>
 #include <string>
+#include <vector>
 
 namespace oq {
 
@@ -24,14 +26,18 @@ struct DecimalsKey {
     const char* fallback;
 };
 
-// The decimals code of every number box, in the order the keys are read and written.
-extern const std::array<DecimalsKey, 55> DecimalsCatalogue;
+// The decimals key of every number box of the catalogue's calculators that has one, in the order
+// the keys are read and written: by calculator, then by box.
+std::vector<DecimalsKey> DecimalsKeys(Catalogue catalogue);
+// The program's own.
+extern const std::vector<DecimalsKey> DecimalsCatalogue;
 
 // Reads every setting into the shared state, tolerating missing and damaged values.
-void LoadSettings(SettingsStore& store, SharedState& state);
+void LoadSettings(SettingsStore& store, CalculationState& state, Catalogue catalogue = Calculators);
 
 // Writes back what changed since start-up; `currentTab` is the tab in front.
-void SaveSettings(SettingsStore& store, const SharedState& state, int currentTab);
+void SaveSettings(SettingsStore& store, const CalculationState& state, int currentTab,
+                  Catalogue catalogue = Calculators);
 
 // The text form of a decimals code, blank included: " 1.2", " 103".
 std::string DecimalsText(float code);

@@ -1,7 +1,7 @@
 #include "windows/about_form.h"
 
 #include "core/platform.h"
-#include "model/shared_state.h"
+#include "core/shared_state.h"
 
 #include <QHBoxLayout>
 #include <QKeyEvent>

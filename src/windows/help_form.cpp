@@ -1,6 +1,6 @@
 #include "windows/help_form.h"
 
-#include "model/shared_state.h"
+#include "core/shared_state.h"
 
 #include <QHBoxLayout>
 #include <QKeyEvent>

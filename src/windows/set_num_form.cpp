@@ -1,7 +1,7 @@
 #include "windows/set_num_form.h"
 
 #include "core/platform.h"
-#include "model/shared_state.h"
+#include "core/shared_state.h"
 #include "windows/window_catalogue.h"
 
 #include <QButtonGroup>
@@ -33,10 +33,10 @@ constexpr int LeftColumnRows = 7;
 } // namespace
 
 SetNumForm::SetNumForm(SharedState& state, Platform& platform, int tab, const QString& caption,
-                       bool boxFilled, QWidget* parent)
+                       bool boxFilled, QWidget* parent, Catalogue catalogue)
     : SmallWindow(state, parent)
     , platform_(platform)
-    , tab_(tab >= 0 && tab < TabCount ? tab : 0)
+    , tab_(tab >= 0 && tab < TabSlots ? tab : 0)
     , box_(state.LastBox[static_cast<size_t>(tab_)])
     , options_(new QButtonGroup(this))
     , valueFrame_(new QGroupBox(QStringLiteral("Actual Value"), this))
@@ -106,7 +106,7 @@ SetNumForm::SetNumForm(SharedState& state, Platform& platform, int tab, const QS
     copy->setEnabled(boxFilled);
     setWindowTitle(QStringLiteral("Decimals Properties of ") + caption);
     valueFrame_->setTitle(QStringLiteral(" Actual Value of ") +
-                          QString::fromStdString(DecimalsBoxName(tab_, box_)) +
+                          QString::fromStdString(DecimalsBoxName(tab_, box_, catalogue)) +
                           QStringLiteral(" "));
     QAbstractButton* current = options_->button(DecimalsOptionOfCode(state_.Decimals[t][b]));
     if (current)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/catalogue.h"
 #include "windows/small_window.h"
 
 class QButtonGroup;
@@ -20,9 +21,9 @@ class SetNumForm : public SmallWindow {
 
   public:
     // boxFilled: whether the box holds text in the main window; only then is its value shown.
-    // caption: the tab's caption without mnemonics.
+    // caption: the tab's caption without mnemonics; catalogue: where the box's name is found.
     SetNumForm(SharedState& state, Platform& platform, int tab, const QString& caption,
-               bool boxFilled, QWidget* parent);
+               bool boxFilled, QWidget* parent, Catalogue catalogue = Calculators);
 
   public slots:
     // Stores the chosen code and closes.

@@ -1,6 +1,6 @@
 #include "windows/small_window.h"
 
-#include "model/shared_state.h"
+#include "core/shared_state.h"
 
 #include <QKeyEvent>
 

@@ -35,7 +35,7 @@ TabProperties::TabProperties(SharedState& state, Platform& platform, Sheet sheet
     auto* layout = new QVBoxLayout(this);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    const auto t = static_cast<size_t>(sheet.tab >= 0 && sheet.tab < TabCount ? sheet.tab : 0);
+    const auto t = static_cast<size_t>(sheet.tab >= 0 && sheet.tab < TabSlots ? sheet.tab : 0);
     const auto& names = sheet.rowNames;
     QList<QWidget*> tabOrder;
     for (int i = 0; i < MaxBoxes; ++i) {

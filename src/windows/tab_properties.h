@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/shared_state.h"
+#include "core/shared_state.h"
 #include "windows/small_window.h"
 
 #include <QPointer>

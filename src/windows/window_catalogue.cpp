@@ -23,34 +23,11 @@ int DecimalsOptionOfCode(float code) {
     return -1;
 }
 
-namespace {
-
-// Box names by tab; a null entry is a box without a name (or no box at all).
-const char* const DecimalsBoxNames[TabCount][MaxBoxes] = {
-    {"Voltage", "Resistor", "Current", "Power"},
-    {"Voltage", "Voltage 1", "Resistor 1", "Resistor 2", "Resistor Sum"},
-    {"Resistor (R1 // R2)", "Resistor1", "Resistor2"},
-    {"Input Resistance", "Output Resistance", "Attenuation", "Resistor 1", "Resistor 2",
-     "Resistor 3"},
-    {"Input Resistance", "Output Resistance", "Attenuation", "Resistor 1", "Resistor 2",
-     "Resistor 3"},
-    {},
-    {"Times", "Percent", "dB"},
-    {"dB", "RMS Voltage", "P-P Voltage", "Power"},
-    {"Rise Time", "Bandwidth", "System Tr", "Measured or Expected", "DUT Tr"},
-    {"Resistor (R1 + R2)", "Resistor1", "Resistor2"},
-    {"Frequency", "Capacitor", "Impedance"},
-    {"Frequency", "Inductance", "Impedance"},
-    {"Resistor1", "Resistor2", "ResistorSum", "Gain"},
-    {"Resistor1", "Resistor2", "ResistorSum", "Gain"},
-};
-
-} // namespace
-
-std::string DecimalsBoxName(int tab, int box) {
-    if (tab < 0 || tab >= TabCount || box < 0 || box >= MaxBoxes)
+std::string DecimalsBoxName(int tab, int box, Catalogue catalogue) {
+    const CalculatorEntry* c = FindCalculator(catalogue, tab);
+    if (!c || box < 0 || box >= c->boxCount)
         return {};
-    const char* name = DecimalsBoxNames[tab][box];
+    const char* name = c->boxes[static_cast<size_t>(box)].decimalsName;
     return name ? name : "";
 }
 

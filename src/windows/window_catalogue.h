@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/shared_state.h"
+#include "model/catalogue.h"
 
 #include <array>
 #include <string>
@@ -19,7 +19,7 @@ float DecimalsCodeOfOption(int option);
 int DecimalsOptionOfCode(float code);
 
 // The name the decimals dialog gives a box; empty when the box has none.
-std::string DecimalsBoxName(int tab, int box);
+std::string DecimalsBoxName(int tab, int box, Catalogue catalogue = Calculators);
 
 // A value as both windows show it: full precision, no blanks, and a "0" before a bare leading
 // point (0.5 gives "0.5"); a negative value keeps its "-" first, so -0.5 stays "-.5".

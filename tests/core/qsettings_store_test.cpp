@@ -103,7 +103,7 @@ TEST(SettingsFile, EveryKeyIsReadIntoItsPlace) {
     file.write(EverySetting);
     file.close();
     QSettingsStore store(path);
-    SharedState st;
+    CalculationState st;
     LoadSettings(store, st);
     for (const DecimalsKey& key : DecimalsCatalogue)
         EXPECT_FLOAT_EQ(st.Decimals[key.tab][key.box], 20.0f + key.tab + key.box / 10.0f)

@@ -47,7 +47,7 @@ QByteArray Garbage(qsizetype size) {
 // One start and one close of the program over the store: what it read, and where the file as it
 // was is kept this session.
 struct Session {
-    SharedState state; // as read at the start
+    CalculationState state; // as read at the start
     QString backup;
 };
 
@@ -56,7 +56,7 @@ Session StartAndClose(const QString& path) {
     QSettingsStore store(path);
     LoadSettings(store, s.state);
     // A user who changed a decimals code and closed on another tab: two keys to write.
-    SharedState closing = s.state;
+    CalculationState closing = s.state;
     closing.Decimals[TabRP][3] = 1.4f;
     closing.DecimalsChanged[TabRP][3] = true;
     SaveSettings(store, closing, 5);
@@ -65,7 +65,7 @@ Session StartAndClose(const QString& path) {
     return s;
 }
 
-bool DefaultDecimals(const SharedState& state) {
+bool DefaultDecimals(const CalculationState& state) {
     for (const DecimalsKey& key : DecimalsCatalogue)
         if (state.Decimals[key.tab][key.box] != static_cast<float>(std::stod(key.fallback)))
             return false;

@@ -8,7 +8,7 @@ namespace {
 
 TEST(Settings, FreshUserGetsDefaultsAndReadsEveryKeyInOrder) {
     MemoryStore store;
-    SharedState st;
+    CalculationState st;
     LoadSettings(store, st);
     EXPECT_FLOAT_EQ(st.Decimals[TabRP][0], 1.2f);
     EXPECT_FLOAT_EQ(st.Decimals[TabTR][1], 1.2f);
@@ -49,7 +49,7 @@ TEST(Settings, StoredTextsAreReadTolerantly) {
     MemoryStore store;
     for (const Case& c : cases)
         store.values[c.key] = c.stored;
-    SharedState st;
+    CalculationState st;
     LoadSettings(store, st);
     for (const Case& c : cases) {
         EXPECT_FLOAT_EQ(st.Decimals[c.tab][c.box], c.code) << c.key;
@@ -65,7 +65,7 @@ TEST(Settings, StartTabFallsBackToTheFirstTab) {
     for (const auto& [stored, expected] : cases) {
         MemoryStore store;
         store.values["Tab"] = stored;
-        SharedState st;
+        CalculationState st;
         LoadSettings(store, st);
         EXPECT_EQ(st.StartTab, expected) << '"' << stored << '"';
     }
@@ -73,7 +73,7 @@ TEST(Settings, StartTabFallsBackToTheFirstTab) {
 
 TEST(Settings, OnlyChangedValuesAreWrittenInCatalogueOrder) {
     MemoryStore store;
-    SharedState st;
+    CalculationState st;
     LoadSettings(store, st);
     st.Decimals[TabIO][3] = 103.0f;
     st.DecimalsChanged[TabIO][3] = true;

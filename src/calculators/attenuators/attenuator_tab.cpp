@@ -144,13 +144,6 @@ void AttenuatorTab::EnableStd(bool enable) {
     std_.setEnabled(enable);
 }
 
-PropertyRowNames AttenuatorTab::propertyRowNames() const {
-    const std::string standard = st_.StdValSelected[tab_] ? " - Standard Value" : "";
-    return {"Input Resistance",      "Output Resistance",     "Attenuation",
-            "Resistor 1" + standard, "Resistor 2" + standard, "Resistor 3" + standard,
-            "Reverse Attenuation"};
-}
-
 void AttenuatorTab::updateClear() {
     clear_->setEnabled(filled(Z1) || filled(Z2) || filled(Attenuation));
 }

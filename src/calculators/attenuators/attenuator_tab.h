@@ -35,9 +35,11 @@ class AttenuatorTab : public CalculatorTab {
     void EnableStd(bool enable);
 
     void enterTab(int previousTab) override;
-    PropertyRowNames propertyRowNames() const override;
     void boxDoubleClick(int index) override;
     void boxRightClick(int index, int modifiers) override;
+
+  protected:
+    bool standardRow(int index) const override { return index >= R1 && index <= R3; }
 
   private:
     bool filled(int index) const;

@@ -104,12 +104,16 @@ void DbLevelTab::startUp() {
     unit_[LevelPower][4]->setChecked(true);
 }
 
+// The first row is named after the reference.
 PropertyRowNames DbLevelTab::propertyRowNames() const {
     static const char* const refs[] = {"dBm", "dBu", "dBV"};
     const int ref = st_.DB2Ref;
+    PropertyRowNames names = CalculatorTab::propertyRowNames();
+    names[LevelDb] = ref >= 0 && ref <= 2 ? refs[ref] : refs[0];
     // Under the dBV reference the power row is hidden, so the window leaves it out too.
-    return {ref >= 0 && ref <= 2 ? refs[ref] : refs[0], "RMS Voltage", "P-P Voltage",
-            ref == RefDbv ? "" : "Power"};
+    if (ref == RefDbv)
+        names[LevelPower].clear();
+    return names;
 }
 
 void DbLevelTab::Text_DB2_Change(int index) {

@@ -78,10 +78,6 @@ DbRatioTab::DbRatioTab(MainHost& host, const TabRow& row, QWidget* parent)
     arrange(controls, {}, clear_);
 }
 
-PropertyRowNames DbRatioTab::propertyRowNames() const {
-    return {"Times", "Percent", "dB"};
-}
-
 bool DbRatioTab::power() const {
     return kind_[1]->isChecked();
 }

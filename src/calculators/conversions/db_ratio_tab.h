@@ -23,7 +23,6 @@ class DbRatioTab : public CalculatorTab {
     void Option_DB1_VP_Click(int index);
     void Command_DB1_Clear_Click();
 
-    PropertyRowNames propertyRowNames() const override;
     void boxDoubleClick(int index) override;
 
   protected:

@@ -22,7 +22,6 @@ class NumberBaseTab : public CalculatorTab {
     void Command_NC_Clear_Click();
 
     void enterTab(int previousTab) override;
-    PropertyRowNames propertyRowNames() const override { return {}; }
 
     void boxDoubleClick(int index) override;
     void boxGotFocus(int index) override;

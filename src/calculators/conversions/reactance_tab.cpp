@@ -84,10 +84,6 @@ void ReactanceTab::startUp() {
         units_[i]->option(StartUnit[i])->setChecked(true);
 }
 
-PropertyRowNames ReactanceTab::propertyRowNames() const {
-    return {"Frequency", kind_.componentRow, "Impedance"};
-}
-
 // Choosing the unknown only sets which boxes take typing and whose unit the user picks.
 void ReactanceTab::Option_Click(int index) {
     st_.UnknownMask[tab_] = static_cast<int16_t>(index);
@@ -159,17 +155,12 @@ void ReactanceTab::redisplayBox(int index) {
 
 CapacitiveReactanceTab::CapacitiveReactanceTab(MainHost& host, const TabRow& row, QWidget* parent)
     : ReactanceTab(host, row,
-                   Kind{Reactive::Capacitor,
-                        "C",
-                        "Capacitance",
-                        CapacitanceUnits,
-                        {"F", "mF", "µF", "nF", "pF"}},
+                   Kind{Reactive::Capacitor, "C", CapacitanceUnits, {"F", "mF", "µF", "nF", "pF"}},
                    parent) {}
 
 InductiveReactanceTab::InductiveReactanceTab(MainHost& host, const TabRow& row, QWidget* parent)
-    : ReactanceTab(
-          host, row,
-          Kind{Reactive::Inductor, "L", "Inductance", InductanceUnits, {"H", "mH", "µH", "nH"}},
-          parent) {}
+    : ReactanceTab(host, row,
+                   Kind{Reactive::Inductor, "L", InductanceUnits, {"H", "mH", "µH", "nH"}},
+                   parent) {}
 
 } // namespace oq

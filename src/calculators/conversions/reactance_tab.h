@@ -31,12 +31,10 @@ class ReactanceTab : public CalculatorTab {
 
     void startUp() override;
     QAbstractButton* unknownOption(int index) const override;
-    PropertyRowNames propertyRowNames() const override;
 
     struct Kind {
         Reactive reactive;
         const char* letter;                // the component's unknown option and unit group
-        const char* componentRow;          // its row in the properties window
         const UnitOptionGroup& units;      // its unit options
         std::vector<const char*> captions; // their captions
     };

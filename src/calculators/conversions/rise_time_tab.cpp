@@ -94,10 +94,6 @@ void RiseTimeTab::closing() {
     st_.TRSysRiseTimeText = box(Sys)->text().toStdString();
 }
 
-PropertyRowNames RiseTimeTab::propertyRowNames() const {
-    return {"Rise Time", "Bandwidth", "System Tr", "Measured or Expected", "DUT Tr"};
-}
-
 // On this tab SkipChange is held for the whole of a procedure's writes; the change handler only
 // returns while it is set.
 void RiseTimeTab::emptyBox(int index) {

@@ -27,7 +27,6 @@ class RiseTimeTab : public CalculatorTab {
 
     void startUp() override;
     void closing() override;
-    PropertyRowNames propertyRowNames() const override;
     void boxDoubleClick(int index) override;
     void boxGotFocus(int index) override;
 

@@ -89,13 +89,9 @@ void OpAmpTab::enableStd(bool enable) {
     std_.setEnabled(enable);
 }
 
-PropertyRowNames OpAmpTab::propertyRowNames() const {
-    // A resistor that is the unknown was computed, not snapped to the series.
-    auto resistor = [&](const char* name, int unknown) {
-        return std::string(name) +
-               (st_.StdValSelected[tab_] && mode() != unknown ? " - Standard Value" : "");
-    };
-    return {resistor("Resistor1", OpR1), resistor("Resistor2", OpR2), "Resistor Sum", "Gain"};
+// A resistor that is the unknown was computed, not snapped to the series.
+bool OpAmpTab::standardRow(int index) const {
+    return (index == OpR1 || index == OpR2) && mode() != index;
 }
 
 void OpAmpTab::unlockInputs() {

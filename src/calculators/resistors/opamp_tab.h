@@ -23,10 +23,10 @@ class OpAmpTab : public CalculatorTab {
              QWidget* parent = nullptr);
 
     QAbstractButton* unknownOption(int index) const override;
-    PropertyRowNames propertyRowNames() const override;
 
   protected:
     void reselectLastOption() override;
+    bool standardRow(int index) const override;
 
     // Option_XX_Click, Text_XX_Change, Command_XX_Clear_Click and EnableStd_XX of both tabs.
     void optionClick(int index);

@@ -228,11 +228,9 @@ bool ResistorPairTab::e96() const {
     return std_.option(0)->isChecked();
 }
 
-PropertyRowNames ResistorPairTab::propertyRowNames() const {
-    const std::string standard = st_.StdValSelected[tab_] ? " - Standard Value" : "";
-    // R1 of mode 1 was computed, not taken from the series.
-    return {how_ == Pairing::Serial ? "Resistor (R1 + R2)" : "Resistor (R1 // R2)",
-            "Resistor 1" + (mode() == 1 ? std::string() : standard), "Resistor 2" + standard};
+// R1 of mode 1 was computed, not taken from the series.
+bool ResistorPairTab::standardRow(int index) const {
+    return index == 2 || (index == 1 && mode() != 1);
 }
 
 void ResistorPairTab::EnableStd(bool enable) {

@@ -29,7 +29,6 @@ class ResistorPairTab : public CalculatorTab {
     void startUp() override;
     void enterTab(int previousTab) override;
     QAbstractButton* unknownOption(int index) const override;
-    PropertyRowNames propertyRowNames() const override;
 
     void Option_Click(int index);
     void Text_Change(int index);
@@ -44,6 +43,7 @@ class ResistorPairTab : public CalculatorTab {
 
   protected:
     void reselectLastOption() override;
+    bool standardRow(int index) const override;
 
   private:
     // What the list on show was computed for; the result file names it.

@@ -80,11 +80,6 @@ int ResistorPowerTab::given() const {
     return mask;
 }
 
-PropertyRowNames ResistorPowerTab::propertyRowNames() const {
-    return {"Voltage", st_.StdValSelected[tab_] ? "Resistor - Standard Value" : "Resistor",
-            "Current", "Power"};
-}
-
 // The unknowns: at most two are checked, and only the two others take typing.
 void ResistorPowerTab::Check_RP_Click(int index) {
     if (ownClick())

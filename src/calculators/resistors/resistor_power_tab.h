@@ -23,10 +23,10 @@ class ResistorPowerTab : public CalculatorTab {
     void EnableStd_RP(bool enable);
 
     bool boxSpace(int index) override;
-    PropertyRowNames propertyRowNames() const override;
 
   protected:
     void redisplayBox(int index) override;
+    bool standardRow(int index) const override { return index == 1; }
 
   private:
     void showEcho(int index, double v);

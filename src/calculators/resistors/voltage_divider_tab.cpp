@@ -77,14 +77,9 @@ void VoltageDividerTab::EnableStd_VD(bool enable) {
     std_.setEnabled(enable);
 }
 
-PropertyRowNames VoltageDividerTab::propertyRowNames() const {
-    // A resistor that is the unknown was computed, not snapped to the series.
-    auto resistor = [&](const char* name, int unknown) {
-        return std::string(name) +
-               (st_.StdValSelected[tab_] && mode() != unknown ? " - Standard Value" : "");
-    };
-    return {"Voltage", "Voltage 1", resistor("Resistor 1", R1), resistor("Resistor 2", R2),
-            "Resistor Sum"};
+// A resistor that is the unknown was computed, not snapped to the series.
+bool VoltageDividerTab::standardRow(int index) const {
+    return (index == R1 || index == R2) && mode() != index;
 }
 
 void VoltageDividerTab::writeBox(int index, double v) {

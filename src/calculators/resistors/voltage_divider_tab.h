@@ -25,10 +25,10 @@ class VoltageDividerTab : public CalculatorTab {
     void EnableStd_VD(bool enable);
 
     QAbstractButton* unknownOption(int index) const override;
-    PropertyRowNames propertyRowNames() const override;
 
   protected:
     void reselectLastOption() override;
+    bool standardRow(int index) const override;
 
   private:
     int mode() const;

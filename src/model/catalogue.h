@@ -1,0 +1,207 @@
+#pragma once
+
+#include <array>
+#include <span>
+
+// The one list of the program's calculators: what each is called, which group it belongs to and
+// what its number boxes are. The tab count, the settings keys and the small windows' names all
+// come from here.
+namespace oq {
+
+// Every calculator's index, fixed once and for all: the first subscript of every per-tab array,
+// the stored "Tab" setting and the strip order of the first fourteen. A calculator keeps its index
+// whether or not the ones before it have been built.
+enum TabIndex : int {
+    TabRP = 0,
+    TabVD = 1,
+    TabPR = 2,
+    TabPI = 3,
+    TabT = 4,
+    TabNC = 5,
+    TabDB1 = 6,
+    TabDB2 = 7,
+    TabTR = 8,
+    TabSR = 9,
+    TabCZ = 10,
+    TabLZ = 11,
+    TabNO = 12,
+    TabIO = 13,
+    TabSV = 14,  // standard values and colour code
+    TabRC = 15,  // resistor combinations
+    TabREG = 16, // regulator feedback
+    TabTW = 17,  // track width
+    TabVIA = 18, // via
+    TabES = 19,  // electrical spacing
+    TabWL = 20,  // wavelength
+    TabTL = 21,  // transmission line
+    TabIndexEnd
+};
+// Room in the per-tab arrays for every index above, built or not.
+constexpr int TabSlots = TabIndexEnd;
+constexpr int MaxBoxes = 7;
+
+enum class CalculatorGroup { Resistors, AttenuatorsAndLevels, Conversions, Values, BoardAndRf };
+
+// One number box of a calculator.
+struct CatalogueBox {
+    const char* decimalsName = nullptr;  // what the decimals dialog calls it; nullptr: no name
+    const char* decimalsKey = nullptr;   // settings key of its decimals code; nullptr: none
+    const char* decimalsDefault = "1.2"; // the code a fresh user gets
+    const char* propertyRow = nullptr;   // the properties window's row; nullptr: no row
+};
+
+struct CalculatorEntry {
+    int index = 0;
+    const char* code = "";    // "RP": names the tab's controls and its settings keys
+    const char* caption = ""; // with its mnemonic "&"
+    CalculatorGroup group = CalculatorGroup::Resistors;
+    int boxCount = 0;
+    std::array<CatalogueBox, MaxBoxes> boxes{};
+};
+
+// A list of calculators in index order; the program's own is Calculators, a test may make
+// another.
+using Catalogue = std::span<const CalculatorEntry>;
+
+// The entry with the index, or nullptr when the catalogue has none.
+const CalculatorEntry* FindCalculator(Catalogue catalogue, int index);
+
+namespace catalogue_rows {
+constexpr CatalogueBox Box(const char* decimalsName, const char* decimalsKey,
+                           const char* propertyRow, const char* decimalsDefault = "1.2") {
+    return {decimalsName, decimalsKey, decimalsDefault, propertyRow};
+}
+} // namespace catalogue_rows
+
+// The program's calculators.
+inline constexpr std::array<CalculatorEntry, 14> Calculators = [] {
+    using catalogue_rows::Box;
+    using G = CalculatorGroup;
+    return std::array<CalculatorEntry, 14>{{
+        {TabRP,
+         "RP",
+         "&Resistor Power",
+         G::Resistors,
+         4,
+         {Box("Voltage", "RP Voltage Decimals", "Voltage"),
+          Box("Resistor", "RP Resistor Decimals", "Resistor"),
+          Box("Current", "RP Current Decimals", "Current"),
+          Box("Power", "RP Power Decimals", "Power")}},
+        {TabVD,
+         "VD",
+         "&Voltage Divider",
+         G::Resistors,
+         5,
+         {Box("Voltage", "VD Voltage1 Decimals", "Voltage"),
+          Box("Voltage 1", "VD Voltage2 Decimals", "Voltage 1"),
+          Box("Resistor 1", "VD Resistor1 Decimals", "Resistor 1"),
+          Box("Resistor 2", "VD Resistor2 Decimals", "Resistor 2"),
+          Box("Resistor Sum", "VD Resistor Sum Decimals", "Resistor Sum")}},
+        {TabPR,
+         "PR",
+         "&Parallel Resistors",
+         G::Resistors,
+         3,
+         {Box("Resistor (R1 // R2)", "PR Resistor Decimals", "Resistor (R1 // R2)"),
+          Box("Resistor1", "PR Resistor1 Decimals", "Resistor 1"),
+          Box("Resistor2", "PR Resistor2 Decimals", "Resistor 2")}},
+        {TabPI,
+         "PI",
+         "&PI-net",
+         G::AttenuatorsAndLevels,
+         7,
+         {Box("Input Resistance", "PI Z1 Decimals", "Input Resistance"),
+          Box("Output Resistance", "PI Z2 Decimals", "Output Resistance"),
+          Box("Attenuation", "PI Attenuation Decimals", "Attenuation"),
+          Box("Resistor 1", "PI Resistor1 Decimals", "Resistor 1"),
+          Box("Resistor 2", "PI Resistor2 Decimals", "Resistor 2"),
+          Box("Resistor 3", "PI Resistor3 Decimals", "Resistor 3"),
+          Box(nullptr, "PI Reverse Attenuation Decimals", "Reverse Attenuation")}},
+        {TabT,
+         "T",
+         "&T-net",
+         G::AttenuatorsAndLevels,
+         7,
+         {Box("Input Resistance", "T Z1 Decimals", "Input Resistance"),
+          Box("Output Resistance", "T Z2 Decimals", "Output Resistance"),
+          Box("Attenuation", "T Attenuation Decimals", "Attenuation"),
+          Box("Resistor 1", "T Resistor1 Decimals", "Resistor 1"),
+          Box("Resistor 2", "T Resistor2 Decimals", "Resistor 2"),
+          Box("Resistor 3", "T Resistor3 Decimals", "Resistor 3"),
+          Box(nullptr, "T Reverse Attenuation Decimals", "Reverse Attenuation")}},
+        {TabNC, "NC", "Convert &Numbers", G::Conversions, 4, {}},
+        {TabDB1,
+         "DB1",
+         "&dB, %, X",
+         G::AttenuatorsAndLevels,
+         3,
+         {Box("Times", "DB1 Times Decimals", "Times"),
+          Box("Percent", "DB1 Percent Decimals", "Percent"), Box("dB", "DB1 dB Decimals", "dB")}},
+        {TabDB2,
+         "DB2",
+         "&dBm, dBU, dBV",
+         G::AttenuatorsAndLevels,
+         4,
+         {Box("dB", "DB2 dB Decimals", "dBm"),
+          Box("RMS Voltage", "DB2 RMS Voltage Decimals", "RMS Voltage"),
+          Box("P-P Voltage", "DB2 P-P Voltage Decimals", "P-P Voltage"),
+          Box("Power", "DB2 Power Decimals", "Power")}},
+        {TabTR,
+         "TR",
+         "&Rise Time",
+         G::Conversions,
+         5,
+         {Box("Rise Time", "TR Rise Time Decimals", "Rise Time"),
+          Box("Bandwidth", "TR Bandwidth Decimals", "Bandwidth"),
+          Box("System Tr", "TR Sys Tr Decimals", "System Tr", "1.1"),
+          Box("Measured or Expected", "TR Meas or Exp Decimals", "Measured or Expected", "1.1"),
+          Box("DUT Tr", "TR DUT Tr Decimals", "DUT Tr", "1.1")}},
+        {TabSR,
+         "SR",
+         "&Serial Resistors",
+         G::Resistors,
+         3,
+         {Box("Resistor (R1 + R2)", "SR Resistor Decimals", "Resistor (R1 + R2)"),
+          Box("Resistor1", "SR Resistor1 Decimals", "Resistor 1"),
+          Box("Resistor2", "SR Resistor2 Decimals", "Resistor 2")}},
+        {TabCZ,
+         "CZ",
+         "C &Impededance",
+         G::Conversions,
+         3,
+         {Box("Frequency", "CZ Frequency Decimals", "Frequency"),
+          Box("Capacitor", "CZ Capacitance Decimals", "Capacitance"),
+          Box("Impedance", "CZ Impedance Decimals", "Impedance")}},
+        {TabLZ,
+         "LZ",
+         "L &Impedance",
+         G::Conversions,
+         3,
+         {Box("Frequency", "LZ Frequency Decimals", "Frequency"),
+          Box("Inductance", "LZ Inductance Decimals", "Inductance"),
+          Box("Impedance", "LZ Impedance Decimals", "Impedance")}},
+        {TabNO,
+         "NO",
+         "Non Inv &OP amp",
+         G::Resistors,
+         4,
+         {Box("Resistor1", "NO Resistor1 Decimals", "Resistor1"),
+          Box("Resistor2", "NO Resistor2 Decimals", "Resistor2"),
+          Box("ResistorSum", "NO Resistor Sum Decimals", "Resistor Sum"),
+          Box("Gain", "NO Gain Decimals", "Gain")}},
+        {TabIO,
+         "IO",
+         "Inv &OP amp",
+         G::Resistors,
+         4,
+         {Box("Resistor1", "IO Resistor1 Decimals", "Resistor1"),
+          Box("Resistor2", "IO Resistor2 Decimals", "Resistor2"),
+          Box("ResistorSum", "IO Resistor Sum Decimals", "Resistor Sum"),
+          Box("Gain", "IO Gain Decimals", "Gain")}},
+    }};
+}();
+
+// The number of calculators the program has.
+constexpr int TabCount = static_cast<int>(Calculators.size());
+
+} // namespace oq
