@@ -14,7 +14,7 @@ namespace oq {
 
 struct ComputationInfo {
     const char* code;                 // "rp"
-    Computation compute;              //
+    Computation compute;              // nullptr never: every row computes
     std::vector<std::string> names;   // the numbers it takes, in the tab's order
     std::vector<std::string> results; // the numbers a Done outcome holds, in the tab's order
     std::vector<std::string> choices; // the texts it takes ("series", "tolerance", "ref" ...)
