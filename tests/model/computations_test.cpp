@@ -1,0 +1,201 @@
+#include "model/computations.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <gtest/gtest.h>
+#include <sstream>
+
+namespace oq {
+namespace {
+
+using Status = Outcome::Status;
+using Numbers = std::map<std::string, double>;
+using Texts = std::map<std::string, std::string>;
+
+// Each row: what a user would notice, where the figures come from, the input and what must come
+// back. `message` is the whole refusal, or the start of a usage message; `texts` and `line` are
+// checked when given.
+TEST(Computations, EveryCalculatorThroughOneShape) {
+    struct Case {
+        const char* what;
+        const char* source;
+        const char* code;
+        Numbers values;
+        Texts texts;
+        Status status;
+        Numbers expect;
+        double tolerance = 0;
+        std::string message = {};
+        Texts expectTexts = {};
+        std::string line = {}; // the first line of the result list
+    };
+    // A function call packs its arguments, so each case stays a few lines long.
+    auto Row = [](const char* what, const char* source, const char* code, Numbers values,
+                  Texts texts, Status status, Numbers expect, double tolerance = 0,
+                  std::string message = {}, Texts expectTexts = {}, std::string line = {}) {
+        return Case{what,   source,    code,    values,      texts, status,
+                    expect, tolerance, message, expectTexts, line};
+    };
+    const Status done = Status::Done, usage = Status::Usage, calc = Status::Calculation;
+    const Case cases[] = {
+        Row("resistor power from U and R", "Ohm's law", "rp", {{"u", 12}, {"r", 470}}, {}, done,
+            {{"i", 0.0255319}, {"p", 0.306383}}, 1e-6),
+        Row("a negative resistance shows the red label", "regression: the tab's own output", "rp",
+            {{"u", 12}, {"r", -470}}, {}, calc, {}, 0, "Incorrect Value"),
+        Row("R of 500 snaps to E-24 510, I and P follow", "IEC 60063 E24, Ohm's law", "rp",
+            {{"u", 12}, {"r", 500}}, {{"series", "E-24"}}, done,
+            {{"r", 510}, {"i", 0.0235294}, {"p", 0.282353}}, 1e-6),
+        Row("standard values need R given", "the tab's check box stays off", "rp",
+            {{"u", 12}, {"i", 1}}, {{"series", "E-24"}}, usage, {}, 0, "rp: standard"),
+        Row("three quantities leave no unknown", "the tab refuses a third", "rp",
+            {{"u", 1}, {"r", 1}, {"i", 1}}, {}, usage, {}, 0, "rp: too many"),
+        Row("R1 of a divider for 3.3 V out of 12 V", "R1 = R2 (U - U1) / U1", "vd",
+            {{"u", 12}, {"u1", 3.3}, {"r2", 10000}}, {}, done, {{"r1", 26363.6}, {"sum", 36363.6}},
+            10),
+        Row("both resistors from the sum snap, U1 follows", "IEC 60063 E96 26.1k, divider formula",
+            "vd", {{"u", 12}, {"u1", 3.3}, {"sum", 36363.6}}, {{"series", "E-96"}}, done,
+            {{"r1", 26100}, {"r2", 10000}, {"u1", 3.32410}, {"sum", 36100}}, 1e-4),
+        Row("R1 unknown: only R2 snaps, R1 follows", "IEC 60063 E96 10.2k, divider formula", "vd",
+            {{"u", 12}, {"u1", 3.3}, {"r2", 10100}}, {{"series", "E-96"}}, done,
+            {{"r1", 26890.9}, {"r2", 10200}, {"u1", 3.3}}, 0.1),
+        Row("both resistors from their sum", "halving divider", "vd",
+            {{"u", 10}, {"u1", 5}, {"sum", 2000}}, {}, done, {{"r1", 1000}, {"r2", 1000}}, 1e-9),
+        Row("output above input is refused", "regression: the tab's own output", "vd",
+            {{"u", 5}, {"u1", 6}, {"r2", 1000}}, {}, calc, {}, 0, "Incorrect Value"),
+        Row("an unknown series is a usage error", "only E-24 and E-96", "vd",
+            {{"u", 12}, {"u1", 3.3}, {"r2", 10000}}, {{"series", "E-12"}}, usage, {}, 0,
+            "vd: unknown series"),
+        Row("sum without both voltages names no unknown", "the tab's five unknowns", "vd",
+            {{"u1", 5}, {"sum", 2000}, {"r1", 1}}, {}, usage, {}, 0, "vd: no unknown"),
+        Row("serial pair", "R = R1 + R2", "sr", {{"r1", 1000}, {"r2", 2200}}, {}, done,
+            {{"r", 3200}}, 1e-9),
+        Row("both resistors of a serial pair snap to E-24", "IEC 60063 E24 1.0k and 2.2k", "sr",
+            {{"r1", 1020}, {"r2", 2150}}, {{"series", "E-24"}}, done,
+            {{"r", 3200}, {"r1", 1000}, {"r2", 2200}}, 1e-9),
+        Row("parallel R1 that completes R", "1/R1 = 1/R - 1/R2", "pr", {{"r", 500}, {"r2", 1000}},
+            {}, done, {{"r1", 1000}}, 1e-9),
+        Row("a target of 0 has no pairs", "regression: the tab's own output", "sr", {{"r", 0}},
+            {{"tolerance", "5"}}, calc, {}, 0, "Incorrect Value"),
+        Row("pair search lists lines as the tab does", "regression: the tab's own output", "sr",
+            {{"r", 1500}}, {{"tolerance", "1"}}, done, {{"standard_target", 1}}, 0, "", {},
+            "1470 + 30.1 = 1500.10  ( 0.007%)"),
+        Row("a tolerance not in the list", "the tab's tolerance list", "pr", {{"r", 1500}},
+            {{"tolerance", "7"}}, usage, {}, 0, "pr: tolerance"),
+        Row("10 dB PI pad between 50 ohm", "classic matched PI pad table", "pi",
+            {{"z1", 50}, {"z2", 50}, {"attenuation", 10}}, {}, done,
+            {{"r1", 96.25}, {"r2", 71.15}, {"r3", 96.25}, {"reverse_attenuation", 10}}, 0.01),
+        Row("10 dB T pad between 50 ohm", "classic matched T pad table", "t",
+            {{"z1", 50}, {"z2", 50}, {"attenuation", 10}}, {}, done,
+            {{"r1", 25.97}, {"r2", 35.14}, {"r3", 25.97}}, 0.01),
+        Row("minimum loss pad from 75 to 50 ohm", "minimum loss pad, 5.72 dB", "pi",
+            {{"z1", 75}, {"z2", 50}, {"attenuation", 10}}, {{"power", "1"}}, done,
+            {{"minimum_attenuation", 5.72}}, 0.01),
+        Row("Z1 below Z2 is refused", "regression: the tab's own output", "t",
+            {{"z1", 50}, {"z2", 75}, {"attenuation", 10}}, {}, calc, {}, 0, "Incorrect Value"),
+        Row("E-96 arms of the 10 dB PI pad", "regression: the tab's own output", "pi",
+            {{"z1", 50}, {"z2", 50}, {"attenuation", 10}}, {{"series", "E-96"}}, done,
+            {{"r1", 95.3}, {"r2", 71.5}, {"r3", 95.3}}, 1e-9),
+        Row("inverting gain of 10", "G = R2 / R1", "io", {{"r1", 1000}, {"r2", 10000}}, {}, done,
+            {{"gain", 10}, {"sum", 11000}}, 1e-9),
+        Row("non-inverting pair from sum and gain", "G = 1 + R2 / R1", "no",
+            {{"sum", 100000}, {"gain", 10}}, {}, done, {{"r1", 10000}, {"r2", 90000}}, 1e-6),
+        Row("E-24 feedback resistor changes the gain", "IEC 60063 E24 9.1k, G = 1 + R2 / R1", "no",
+            {{"r1", 1000}, {"r2", 9000}}, {{"series", "E-24"}}, done,
+            {{"r2", 9100}, {"gain", 10.1}}, 1e-9),
+        Row("a percentage above 100 is a gain", "20 log10(2)", "db1", {{"percent", 200}}, {}, done,
+            {{"x", 2}, {"db", 6.0206}}, 1e-4, "", {{"kind", "gain"}}),
+        Row("10 times in power is 10 dB", "10 log10(10)", "db1", {{"x", 10}},
+            {{"ratio", "power"}, {"kind", "gain"}}, done, {{"db", 10}, {"percent", 1000}}, 1e-9),
+        Row("a negative factor is refused", "regression: the tab's own output", "db1", {{"x", -2}},
+            {}, calc, {}, 0, "Value too high or too low"),
+        Row("0 dBm", "1 mW into 50 ohm", "db2", {{"db", 0}}, {}, done,
+            {{"rms", 0.223607}, {"pp", 0.632456}, {"power", 0.001}}, 1e-6),
+        Row("a negative RMS voltage is too low", "regression: the tab's own output", "db2",
+            {{"rms", -1}}, {}, calc, {}, 0, "RMS value is too low. Must be higher than 223.61 nV."),
+        Row("no power against 1 V", "the tab hides the power row", "db2", {{"power", 1}},
+            {{"ref", "dbv"}}, usage, {}, 0, "db2: power"),
+        Row("1 ns rise time is 350 MHz", "Tr x BW = 0.35", "tr", {{"rise_time", 1e-9}}, {}, done,
+            {{"bandwidth", 3.5e8}}, 1),
+        Row("a rise time above 100 us is refused", "regression: the tab's own output", "tr",
+            {{"rise_time", 1e-3}}, {}, calc, {}, 0, "Incorrect value. Must be less than 100 µs."),
+        Row("DUT rise time from 5 ns measured, 3 ns system", "sqrt(M^2 - S^2)", "tr",
+            {{"measured", 5e-9}, {"system", 3e-9}}, {}, done, {{"dut", 4e-9}}, 1e-15),
+        Row("measured faster than the system", "regression: the tab's own output", "tr",
+            {{"measured", 2e-9}, {"system", 3e-9}}, {}, calc, {}, 0,
+            "Incorrect value.  Must be higher than Known System Tr"),
+        Row("1 uF at 1 kHz", "Xc = 1 / (2 pi f C)", "cz", {{"c", 1e-6}, {"f", 1000}}, {}, done,
+            {{"z", 159.15}}, 0.01),
+        Row("1 mH at 1 kHz", "Xl = 2 pi f L", "lz", {{"f", 1000}, {"l", 1e-3}}, {}, done,
+            {{"z", 6.2832}}, 1e-4),
+        Row("an unknown name", "the names of cz", "cz", {{"f", 1000}, {"l", 1e-3}}, {}, usage, {},
+            0, "cz: unknown name \"l\""),
+        Row("FF in every base", "hexadecimal FF = 255", "nc", {}, {{"hex", "ff"}}, done, {}, 0, "",
+            {{"dec", "255"}, {"oct", "377"}, {"bin", "1111 1111"}}),
+        Row("above the largest number", "2^31 overflows", "nc", {}, {{"dec", "2147483648"}}, calc,
+            {}, 0, "Overflow!"),
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.code) + ": " + c.what + " (" + c.source + ")");
+        const Computation compute = ComputationFor(c.code);
+        ASSERT_NE(compute, nullptr);
+        const Outcome out = compute({c.values, c.texts});
+        EXPECT_EQ(out.status, c.status) << out.message;
+        if (c.status == usage) {
+            EXPECT_EQ(out.message.rfind(c.message, 0), 0u) << out.message;
+        } else if (!c.message.empty()) {
+            EXPECT_EQ(out.message, c.message);
+        }
+        for (const auto& [name, want] : c.expect) {
+            ASSERT_TRUE(out.results.count(name)) << name;
+            EXPECT_NEAR(out.results.at(name), want, c.tolerance) << name;
+        }
+        for (const auto& [name, want] : c.expectTexts)
+            EXPECT_EQ(out.texts.count(name) ? out.texts.at(name) : "(none)", want) << name;
+        if (!c.line.empty()) {
+            ASSERT_FALSE(out.list.empty());
+            EXPECT_EQ(out.list.front(), c.line);
+        }
+        for (const auto& [name, v] : out.results)
+            EXPECT_TRUE(std::isfinite(v)) << name;
+    }
+}
+
+// Every calculator's example computes, gives only its own result names, and names its inputs; an
+// unknown code has no computation.
+TEST(Computations, TableExamplesWork) {
+    EXPECT_EQ(ComputationFor("zz"), nullptr);
+    EXPECT_EQ(ComputationFor("RP"), nullptr);
+    EXPECT_EQ(Computations().size(), 14u);
+    for (const ComputationInfo& row : Computations()) {
+        SCOPED_TRACE(row.code);
+        EXPECT_EQ(ComputationFor(row.code), row.compute);
+        ComputationInput in;
+        std::istringstream words(row.example);
+        for (std::string word; words >> word;) {
+            const size_t eq = word.find('=');
+            ASSERT_NE(eq, std::string::npos);
+            const std::string name = word.substr(0, eq), text = word.substr(eq + 1);
+            char* end = nullptr;
+            const double v = std::strtod(text.c_str(), &end);
+            if (*end == '\0' &&
+                std::find(row.names.begin(), row.names.end(), name) != row.names.end())
+                in.values[name] = v;
+            else
+                in.texts[name] = text;
+        }
+        const Outcome out = row.compute(in);
+        EXPECT_EQ(out.status, Status::Done) << out.message;
+        for (const auto& [name, v] : out.results)
+            EXPECT_TRUE(std::find(row.results.begin(), row.results.end(), name) !=
+                        row.results.end())
+                << name;
+        // With nothing given, the usage message names what is needed.
+        const Outcome empty = row.compute({});
+        EXPECT_EQ(empty.status, Status::Usage);
+        EXPECT_NE(empty.message.find(row.needs), std::string::npos) << empty.message;
+    }
+}
+
+} // namespace
+} // namespace oq
