@@ -1,6 +1,8 @@
+#include "model/catalogue.h"
 #include "model/computations.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <cstdlib>
 #include <gtest/gtest.h>
@@ -161,12 +163,18 @@ TEST(Computations, EveryCalculatorThroughOneShape) {
     }
 }
 
-// Every calculator's example computes, gives only its own result names, and names its inputs; an
-// unknown code has no computation.
+// Every calculator of the catalogue has a computation, under its code in lower case; its example
+// computes, gives only its own result names, and names its inputs; an unknown code has none.
 TEST(Computations, TableExamplesWork) {
     EXPECT_EQ(ComputationFor("zz"), nullptr);
     EXPECT_EQ(ComputationFor("RP"), nullptr);
-    EXPECT_EQ(Computations().size(), 14u);
+    EXPECT_EQ(Computations().size(), Calculators.size());
+    for (const CalculatorEntry& c : Calculators) {
+        std::string code = c.code;
+        std::transform(code.begin(), code.end(), code.begin(),
+                       [](unsigned char ch) { return static_cast<char>(std::tolower(ch)); });
+        EXPECT_NE(ComputationFor(code), nullptr) << code;
+    }
     for (const ComputationInfo& row : Computations()) {
         SCOPED_TRACE(row.code);
         EXPECT_EQ(ComputationFor(row.code), row.compute);
