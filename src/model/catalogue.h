@@ -74,10 +74,10 @@ constexpr CatalogueBox Box(const char* decimalsName, const char* decimalsKey,
 } // namespace catalogue_rows
 
 // The program's calculators.
-inline constexpr std::array<CalculatorEntry, 14> Calculators = [] {
+inline constexpr auto Calculators = [] {
     using catalogue_rows::Box;
     using G = CalculatorGroup;
-    return std::array<CalculatorEntry, 14>{{
+    return std::to_array<CalculatorEntry>({
         {TabRP,
          "RP",
          "&Resistor Power",
@@ -198,7 +198,7 @@ inline constexpr std::array<CalculatorEntry, 14> Calculators = [] {
           Box("Resistor2", "IO Resistor2 Decimals", "Resistor2"),
           Box("ResistorSum", "IO Resistor Sum Decimals", "Resistor Sum"),
           Box("Gain", "IO Gain Decimals", "Gain")}},
-    }};
+    });
 }();
 
 // The number of calculators the program has.

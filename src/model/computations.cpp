@@ -413,13 +413,11 @@ Outcome ComputeVoltageDivider(const ComputationInput& in) {
     std::optional<StandardSeries> series;
     if (auto bad = ReadSeries(info, in, series))
         return *bad;
-    // Per unknown (U, U1, R1, R2, both resistors) the names it needs, bit i for names[i].
-    constexpr int Required[5] = {14, 13, 11, 7, 19};
     const int given = GivenMask(in, info.names);
-    const int* const found = std::find(std::begin(Required), std::end(Required), given);
-    if (found == std::end(Required))
+    const auto found = std::find(DividerRequired.begin(), DividerRequired.end(), given);
+    if (found == DividerRequired.end())
         return Usage(info, Count(given) < 3 ? "too few values" : "no unknown for these values");
-    const int m = static_cast<int>(found - std::begin(Required));
+    const int m = static_cast<int>(found - DividerRequired.begin());
     if (!TypedInRange(in))
         return Refused(IncorrectValue);
     DividerValues v = Read<5>(in, info.names);

@@ -21,9 +21,9 @@ namespace {
 enum Box { U = 0, U1 = 1, R1 = 2, R2 = 3, Sum = 4 };
 constexpr int Both = 4;
 constexpr int BoxCount = 5;
-// Per unknown option, the boxes it needs typed (bit i = box i); they are also the ones that take
-// typing in that mode.
-constexpr int Required[BoxCount] = {14, 13, 11, 7, 19};
+// Per unknown option, the boxes it needs typed; they are also the ones that take typing in that
+// mode.
+constexpr auto& Required = DividerRequired;
 const char* const OptionCaptions[BoxCount] = {"U", "U1", "R1", "R2", " R1 AND R2"};
 } // namespace
 
