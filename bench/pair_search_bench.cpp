@@ -1,5 +1,4 @@
 #include "model/resistor_pairs.h"
-#include "model/shared_state.h"
 
 #include <benchmark/benchmark.h>
 #include <cmath>
@@ -13,7 +12,7 @@ void PairSearch(benchmark::State& state, oq::Pairing how) {
     const double target = mantissa * std::pow(10.0, static_cast<double>(state.range(0)));
     std::size_t lines = 0;
     for (auto _ : state) {
-        const oq::PairSearch found = oq::SearchPairs(how, true, target, 5, 1.2f, oq::TabSR);
+        const oq::PairSearch found = oq::SearchPairs(how, true, target, 5, 1.2f);
         lines = found.lines.size();
         benchmark::DoNotOptimize(lines);
     }

@@ -125,12 +125,12 @@ template <size_t N> bool IsMember(double r, const std::array<int, N>& table, int
     return std::find(table.begin(), table.end(), mantissa) != table.end();
 }
 
-void CheckSeries(double v, int direction, int tab) {
-    const bool guarded = (tab == TabPI || tab == TabT) && (v < 0.1 || v > 1e8);
+void CheckSeries(double v, int direction, bool rangeGuard) {
+    const bool guarded = rangeGuard && (v < 0.1 || v > 1e8);
     for (const bool e96 : {true, false}) {
         double r = 0;
         try {
-            r = e96 ? E96(v, direction, tab) : E24(v, direction, tab);
+            r = e96 ? E96(v, direction, rangeGuard) : E24(v, direction, rangeGuard);
         } catch (const CalcError&) {
             // Refused: a negative value, or one whose member lies beyond the double range.
             if (std::isfinite(v) && !guarded && v > 0 && v < 1e307)
@@ -182,11 +182,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const bool knownCode = choice[1] % 4 != 0;
     const float code = knownCode ? Codes[choice[2] % Codes.size()] : rawCode;
     const int direction = choice[3] % 3 - 1;
-    const int tab = choice[2] % TabCount;
+    const int tab = choice[2] % TabCount; // the networks guard the range
+    const bool rangeGuard = tab == TabPI || tab == TabT;
 
     for (const double x : {typed, bits}) {
         CheckTexts(x, code, unit, knownCode);
-        CheckSeries(x, direction, tab);
+        CheckSeries(x, direction, rangeGuard);
     }
     return 0;
 }

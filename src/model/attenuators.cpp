@@ -1,7 +1,6 @@
 #include "model/attenuators.h"
 
 #include "model/checked.h"
-#include "model/shared_state.h"
 #include "model/standard_series.h"
 
 #include <cmath>
@@ -146,17 +145,15 @@ AttenuatorDesign DesignAttenuator(Network net, const AttenuatorInput& in) {
     return d;
 }
 
-double SnapArm(Network net, double arm, bool e24) {
-    // The series keep arms outside 0.1 ohm .. 1e8 ohm as they are on these tabs.
-    const int tab = net == Network::Pi ? TabPI : TabT;
-    return e24 ? E24(arm, 0, tab) : E96(arm, 0, tab);
+double SnapArm(double arm, bool e24) {
+    return e24 ? E24(arm, 0, true) : E96(arm, 0, true);
 }
 
 StandardNetwork StandardAttenuator(Network net, const AttenuatorInput& in, const Arms& arms,
                                    bool e24, double shownZ1, double shownZ2) {
     StandardNetwork n;
     for (size_t i = 0; i < arms.size(); ++i)
-        n.arms[i] = SnapArm(net, arms[i].value, e24);
+        n.arms[i] = SnapArm(arms[i].value, e24);
     const double r1 = n.arms[0], r2 = n.arms[1], r3 = n.arms[2];
     const double z1 = in.z1, z2 = in.z2;
     if (net == Network::Pi) {

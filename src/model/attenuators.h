@@ -56,7 +56,7 @@ AttenuatorDesign DesignAttenuator(Network net, const AttenuatorInput& in);
 
 // The arm value the series offers: arms below 0.1 ohm or above 1e8 ohm are kept, others become
 // the nearest E-24 or E-96 member.
-double SnapArm(Network net, double arm, bool e24);
+double SnapArm(double arm, bool e24);
 
 // What the network of snapped arms really does between the impedances of the design.
 struct StandardNetwork {

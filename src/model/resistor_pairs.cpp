@@ -51,12 +51,12 @@ std::string PairLine(Pairing how, double r1, double r2, double sum, double targe
 }
 
 PairSearch SearchPairs(Pairing how, bool e96, double target, double tolerancePercent,
-                       float sumDecimals, int tab) {
+                       float sumDecimals) {
     // A zero target has no pairs, and the deviation from it would divide by zero.
     if (!(target > 0))
         throw CalcError("no target");
     auto member = [&](double v, int direction) {
-        return e96 ? E96(v, direction, tab) : E24(v, direction, tab);
+        return e96 ? E96(v, direction, false) : E24(v, direction, false);
     };
     const double p = Mul(tolerancePercent, 0.01);
     const double low = Mul(Sub(1.0, p), target);

@@ -26,10 +26,9 @@ struct PairSearch {
 // Walks R1 through the series (downwards from just below the target in series, upwards from
 // just above it in parallel), completes each with the nearest member R2 and keeps the pairs
 // within the tolerance. The walk ends at the first pair that mirrors a listed one. `sumDecimals`
-// is the decimals code of the target's box; `tab` is passed on to the series. A target of 0 or
-// below has no pairs: CalcError.
+// is the decimals code of the target's box. A target of 0 or below has no pairs: CalcError.
 PairSearch SearchPairs(Pairing how, bool e96, double target, double tolerancePercent,
-                       float sumDecimals, int tab);
+                       float sumDecimals);
 
 // One line of the result list.
 std::string PairLine(Pairing how, double r1, double r2, double sum, double target,

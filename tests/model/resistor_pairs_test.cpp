@@ -1,6 +1,5 @@
 #include "model/checked.h"
 #include "model/resistor_pairs.h"
-#include "model/shared_state.h"
 
 #include <gtest/gtest.h>
 
@@ -12,8 +11,7 @@ constexpr float TwoDecimals = 1.2f;
 // Each line of a search without its deviation: "910 + 91 = 1001.00".
 std::vector<std::string> Heads(Pairing how, bool e96, double target, double tolerance) {
     std::vector<std::string> heads;
-    for (const std::string& line :
-         SearchPairs(how, e96, target, tolerance, TwoDecimals, TabSR).lines)
+    for (const std::string& line : SearchPairs(how, e96, target, tolerance, TwoDecimals).lines)
         heads.push_back(line.substr(0, line.find("  (")));
     return heads;
 }
@@ -30,7 +28,7 @@ TEST(ResistorPairs, SearchWalksFromTheTargetAndStopsAtTheMirror) {
                                         "1300 // 4300 = 998.21", "1500 // 3000 = 1000.00",
                                         "1600 // 2700 = 1004.65", "1800 // 2200 = 990.00",
                                         "2000 // 2000 = 1000.00"}));
-    EXPECT_EQ(SearchPairs(Pairing::Serial, false, 1000, 1, TwoDecimals, TabSR).lines[2],
+    EXPECT_EQ(SearchPairs(Pairing::Serial, false, 1000, 1, TwoDecimals).lines[2],
               "750 + 240 = 990.00  (-1.000%)");
     // Tolerance 0 keeps exact pairs only; 1000 + 4.7 is 0.02 % off 1004.5.
     EXPECT_EQ(Heads(Pairing::Serial, false, 1000, 0),
@@ -42,7 +40,7 @@ TEST(ResistorPairs, SearchWalksFromTheTargetAndStopsAtTheMirror) {
 
 TEST(ResistorPairs, MemberTargetsAreRecognisedInTheirSeries) {
     auto member = [](bool e96, double target) {
-        return SearchPairs(Pairing::Serial, e96, target, 5, TwoDecimals, TabSR).targetIsMember;
+        return SearchPairs(Pairing::Serial, e96, target, 5, TwoDecimals).targetIsMember;
     };
     EXPECT_TRUE(member(false, 4.7) && member(true, 4.99) && member(true, 1e6));
     EXPECT_FALSE(member(true, 4.7) || member(false, 4.99) || member(false, 1234));
@@ -53,7 +51,7 @@ TEST(ResistorPairs, EverySearchStaysInTheWindowWithoutMirrors) {
     for (const Pairing how : {Pairing::Serial, Pairing::Parallel})
         for (const bool e96 : {true, false})
             for (double target = 0.5; target < 2e7; target *= 3.7) {
-                const PairSearch search = SearchPairs(how, e96, target, 5, TwoDecimals, TabSR);
+                const PairSearch search = SearchPairs(how, e96, target, 5, TwoDecimals);
                 const std::string at = std::to_string(target) + (e96 ? " E96" : " E24");
                 EXPECT_FALSE(search.lines.empty()) << at;
                 std::vector<Pair> pairs;
@@ -76,12 +74,12 @@ TEST(ResistorPairs, ValuesWithoutResistorsAreRefused) {
     EXPECT_THROW(FirstOfPair(Pairing::Parallel, 1000, 800), CalcError);
     EXPECT_THROW(CombinePair(Pairing::Parallel, 0, 0), CalcError);
     for (const Pairing how : {Pairing::Serial, Pairing::Parallel}) {
-        EXPECT_THROW(SearchPairs(how, true, 0, 5, TwoDecimals, TabSR), CalcError);
-        EXPECT_THROW(SearchPairs(how, false, -10, 5, TwoDecimals, TabSR), CalcError);
+        EXPECT_THROW(SearchPairs(how, true, 0, 5, TwoDecimals), CalcError);
+        EXPECT_THROW(SearchPairs(how, false, -10, 5, TwoDecimals), CalcError);
     }
     // The far ends of the number range end the walk instead of looping or overflowing silently.
-    EXPECT_NO_THROW(SearchPairs(Pairing::Serial, true, 1e-300, 5, TwoDecimals, TabSR));
-    EXPECT_THROW(SearchPairs(Pairing::Parallel, true, 1.7e308, 5, TwoDecimals, TabPR), CalcError);
+    EXPECT_NO_THROW(SearchPairs(Pairing::Serial, true, 1e-300, 5, TwoDecimals));
+    EXPECT_THROW(SearchPairs(Pairing::Parallel, true, 1.7e308, 5, TwoDecimals), CalcError);
 }
 
 // The tab's save test reads an E24 file with two decimals back; here E96 and a bare target.

@@ -480,8 +480,8 @@ void ResistorPairTab::Command_Calculate_Click() {
     const double target = value(0);
     try {
         requireInRange();
-        const PairSearch found = SearchPairs(how_, series96, target,
-                                             TextValue(tolerance.toStdString()), decimals(0), tab_);
+        const PairSearch found =
+            SearchPairs(how_, series96, target, TextValue(tolerance.toStdString()), decimals(0));
         if (found.targetIsMember) {
             stdSelected_->setText(box(0)->text() + QStringLiteral(" is a standard ") +
                                   (series96 ? QStringLiteral("E96") : QStringLiteral("E24")) +

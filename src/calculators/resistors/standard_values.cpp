@@ -3,6 +3,7 @@
 #include "core/calculator_tab.h"
 #include "core/controls.h"
 #include "model/checked.h"
+#include "model/shared_state.h"
 #include "model/standard_series.h"
 
 #include <QCheckBox>
@@ -56,8 +57,10 @@ bool StandardValues::isOn() const {
 }
 
 double StandardValues::snap(double value) const {
-    return options_[0]->isChecked() ? E96(value, 0, tab_.tabIndex())
-                                    : E24(value, 0, tab_.tabIndex());
+    // The networks keep arms outside 0.1 ohm .. 1e8 ohm as they are ("Short", "Open").
+    const int tab = tab_.tabIndex();
+    const bool rangeGuard = tab == TabPI || tab == TabT;
+    return options_[0]->isChecked() ? E96(value, 0, rangeGuard) : E24(value, 0, rangeGuard);
 }
 
 float StandardValues::formatCode() const {
