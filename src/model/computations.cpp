@@ -10,7 +10,6 @@
 #include "model/resistor_pairs.h"
 #include "model/resistor_power.h"
 #include "model/rise_time.h"
-#include "model/shared_state.h"
 #include "model/standard_series.h"
 #include "model/voltage_divider.h"
 
@@ -119,7 +118,7 @@ std::string Text(const ComputationInput& in, const std::string& name, const std:
 
 // The series asked for with texts["series"], if any.
 std::optional<Outcome> ReadSeries(const ComputationInfo& info, const ComputationInput& in,
-                                  std::optional<StandardSeries>& series) {
+                                  std::optional<Series>& series) {
     const auto it = in.texts.find("series");
     if (it == in.texts.end())
         return std::nullopt;
@@ -131,8 +130,8 @@ std::optional<Outcome> ReadSeries(const ComputationInfo& info, const Computation
 
 // The one place that asks the series for members. The resistor tabs snap without the networks'
 // Open and Short range, so any tab but those two stands for them here.
-double Snap(StandardSeries series, double value) {
-    return series == StandardSeries::E96 ? E96(value, 0, TabRP) : E24(value, 0, TabRP);
+double Snap(Series series, double value) {
+    return oq::Snap(series, value, 0, false);
 }
 
 // The results in the calculator's names; a number that is not finite refuses the whole.
@@ -171,11 +170,11 @@ std::optional<double> Tolerance(const std::string& text) {
     return std::nullopt;
 }
 
-Outcome Pairs(Pairing how, std::string_view code, int tab, const ComputationInput& in) {
+Outcome Pairs(Pairing how, std::string_view code, const ComputationInput& in) {
     const ComputationInfo& info = Row(code);
     if (auto bad = CheckNames(info, in))
         return *bad;
-    std::optional<StandardSeries> series;
+    std::optional<Series> series;
     if (auto bad = ReadSeries(info, in, series))
         return *bad;
     enum { R = 1, R1 = 2, R2 = 4 };
@@ -191,9 +190,9 @@ Outcome Pairs(Pairing how, std::string_view code, int tab, const ComputationInpu
             return Usage(info, "tolerance is one of 0, 0.1 ... 1, 1.5 ... 5 (percent)");
         if (!TypedInRange(in))
             return Refused(IncorrectValue);
-        const bool e96 = series.value_or(StandardSeries::E96) == StandardSeries::E96;
+        const bool e96 = series.value_or(Series::E96) == Series::E96;
         try {
-            const PairSearch found = SearchPairs(how, e96, r, *tolerance, StartDecimals, tab);
+            const PairSearch found = SearchPairs(how, e96, r, *tolerance, StartDecimals);
             out.results["r"] = r;
             out.results["standard_target"] = found.targetIsMember ? 1 : 0;
             out.list = found.lines;
@@ -237,7 +236,7 @@ Outcome Attenuator(Network net, std::string_view code, const ComputationInput& i
     const ComputationInfo& info = Row(code);
     if (auto bad = CheckNames(info, in))
         return *bad;
-    std::optional<StandardSeries> series;
+    std::optional<Series> series;
     if (auto bad = ReadSeries(info, in, series))
         return *bad;
     if (!Has(in, "z1") || !Has(in, "z2"))
@@ -275,7 +274,7 @@ Outcome Attenuator(Network net, std::string_view code, const ComputationInput& i
         }
         if (series) {
             const StandardNetwork n =
-                StandardAttenuator(net, a, d.arms, *series == StandardSeries::E24, a.z1, a.z2);
+                StandardAttenuator(net, a, d.arms, *series == Series::E24, a.z1, a.z2);
             out.results["z1"] = n.z1;
             out.results["z2"] = n.z2;
             out.results["attenuation"] = n.attenuation;
@@ -295,7 +294,7 @@ Outcome OpAmpNetwork(OpAmp kind, std::string_view code, const ComputationInput& 
     const ComputationInfo& info = Row(code);
     if (auto bad = CheckNames(info, in))
         return *bad;
-    std::optional<StandardSeries> series;
+    std::optional<Series> series;
     if (auto bad = ReadSeries(info, in, series))
         return *bad;
     // Per unknown (R1, R2, both, gain) the names it needs, bit i for names[i].
@@ -349,21 +348,19 @@ Outcome Reactance(Reactive kind, std::string_view code, const ComputationInput& 
 
 } // namespace
 
-std::optional<StandardSeries> SeriesNamed(std::string_view name) {
-    struct Named {
-        const char* name;
-        StandardSeries series;
-    };
-    static constexpr Named Known[] = {{"E24", StandardSeries::E24}, {"E96", StandardSeries::E96}};
+std::optional<Series> SeriesNamed(std::string_view name) {
     // "E-24", "e24" and "E24" name the same series.
     std::string key;
     for (char c : name)
         if (c != '-')
             key += static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    for (const Named& n : Known)
-        if (key == n.name)
-            return n.series;
-    return std::nullopt;
+    if (key.size() < 2 || key[0] != 'E')
+        return std::nullopt;
+    const std::optional<Series> series = SeriesByName("E-" + key.substr(1));
+    // The tabs offer these two.
+    if (series != Series::E24 && series != Series::E96)
+        return std::nullopt;
+    return series;
 }
 
 // ---- resistor power -------------------------------------------------------------------------
@@ -372,7 +369,7 @@ Outcome ComputeResistorPower(const ComputationInput& in) {
     const ComputationInfo& info = Row("rp");
     if (auto bad = CheckNames(info, in))
         return *bad;
-    std::optional<StandardSeries> series;
+    std::optional<Series> series;
     if (auto bad = ReadSeries(info, in, series))
         return *bad;
     const int given = GivenMask(in, info.names);
@@ -410,7 +407,7 @@ Outcome ComputeVoltageDivider(const ComputationInput& in) {
     const ComputationInfo& info = Row("vd");
     if (auto bad = CheckNames(info, in))
         return *bad;
-    std::optional<StandardSeries> series;
+    std::optional<Series> series;
     if (auto bad = ReadSeries(info, in, series))
         return *bad;
     const int given = GivenMask(in, info.names);
@@ -458,11 +455,11 @@ Outcome ComputeVoltageDivider(const ComputationInput& in) {
 }
 
 Outcome ComputeSerialResistors(const ComputationInput& in) {
-    return Pairs(Pairing::Serial, "sr", TabSR, in);
+    return Pairs(Pairing::Serial, "sr", in);
 }
 
 Outcome ComputeParallelResistors(const ComputationInput& in) {
-    return Pairs(Pairing::Parallel, "pr", TabPR, in);
+    return Pairs(Pairing::Parallel, "pr", in);
 }
 
 Outcome ComputePiAttenuator(const ComputationInput& in) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/computation.h"
+#include "model/standard_series.h"
 
 #include <optional>
 #include <string>
@@ -29,8 +30,7 @@ const ComputationInfo* FindComputation(std::string_view code);
 Computation ComputationFor(std::string_view code);
 
 // The series a "series" text names; none for a name no calculator knows.
-enum class StandardSeries { E24, E96 };
-std::optional<StandardSeries> SeriesNamed(std::string_view name);
+std::optional<Series> SeriesNamed(std::string_view name);
 
 Outcome ComputeResistorPower(const ComputationInput& in);       // rp
 Outcome ComputeVoltageDivider(const ComputationInput& in);      // vd
