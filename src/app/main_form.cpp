@@ -32,7 +32,7 @@ MainForm::MainForm(Platform& platform, SettingsStore& store, std::span<const Tab
     setObjectName(QStringLiteral("MainForm"));
 
     LoadSettings(store_, st_, catalogue_);
-    strip_ = new TabStrip(7, this);
+    strip_ = new TabStrip(this);
     strip_->setObjectName(QStringLiteral("SSTab1"));
     buildTabs(table);
     {
@@ -64,12 +64,27 @@ MainForm::MainForm(Platform& platform, SettingsStore& store, std::span<const Tab
     built_ = true;
 }
 
+namespace {
+// The first fourteen stand in two rows of seven, as they always have; each later group of
+// calculators has a row of its own below them.
+int StripRowOf(const CalculatorEntry& calculator) {
+    switch (calculator.group) {
+    case CalculatorGroup::Values:
+        return 2;
+    case CalculatorGroup::BoardAndRf:
+        return 3;
+    default:
+        return calculator.index / 7;
+    }
+}
+} // namespace
+
 void MainForm::buildTabs(std::span<const TabRow> table) {
     for (const TabRow& row : table) {
         CalculatorTab* page = row.create(*this, row);
         tabs_[static_cast<size_t>(row.index)] = page;
         pages_.push_back(page);
-        strip_->addTab(page, QLatin1String(row.caption));
+        strip_->addTab(page, QLatin1String(row.caption), StripRowOf(*row.calculator));
     }
 }
 

@@ -9,6 +9,7 @@
 #include <QStyleOptionTab>
 #include <QStylePainter>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace oq {
 
@@ -59,9 +60,8 @@ void StripRow::paintEvent(QPaintEvent* event) {
     }
 }
 
-TabStrip::TabStrip(int tabsPerRow, QWidget* parent)
+TabStrip::TabStrip(QWidget* parent)
     : QWidget(parent)
-    , perRow_(tabsPerRow)
     , stack_(new QStackedWidget(this)) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -80,18 +80,29 @@ TabStrip::TabStrip(int tabsPerRow, QWidget* parent)
     addShortcut(QKeySequence(Qt::CTRL | Qt::Key_PageUp), -1);
 }
 
-int TabStrip::addTab(QWidget* page, const QString& caption) {
-    const int index = count();
-    if (index % perRow_ == 0) {
-        auto* row = new StripRow(this);
+// Rows are made as they are first needed; a row without tabs stays hidden.
+StripRow* TabStrip::rowAt(int row) {
+    while (static_cast<int>(rows_.size()) <= row) {
+        auto* strip = new StripRow(this);
         const int rowIndex = static_cast<int>(rows_.size());
-        connect(row, &StripRow::picked, this,
-                [this, rowIndex](int local) { setCurrentIndex(rowIndex * perRow_ + local); });
-        connect(row, &QTabBar::tabBarDoubleClicked, this, &TabStrip::doubleClicked);
-        rows_.push_back(row);
-        static_cast<QVBoxLayout*>(layout())->insertWidget(rowIndex, row);
+        connect(strip, &StripRow::picked, this, [this, rowIndex](int local) {
+            for (size_t i = 0; i < places_.size(); ++i)
+                if (places_[i].row == rowIndex && places_[i].local == local)
+                    setCurrentIndex(static_cast<int>(i));
+        });
+        connect(strip, &QTabBar::tabBarDoubleClicked, this, &TabStrip::doubleClicked);
+        strip->hide();
+        rows_.push_back(strip);
+        static_cast<QVBoxLayout*>(layout())->insertWidget(rowIndex, strip);
     }
-    rows_.back()->addTab(caption);
+    return rows_[static_cast<size_t>(row)];
+}
+
+int TabStrip::addTab(QWidget* page, const QString& caption, int row) {
+    const int index = count();
+    StripRow* strip = rowAt(std::max(row, 0));
+    places_.push_back({std::max(row, 0), strip->addTab(caption)});
+    strip->show();
     pages_.push_back(page);
     stack_->addWidget(page);
     if (current_ < 0)
@@ -106,19 +117,21 @@ QWidget* TabStrip::widget(int index) const {
 QString TabStrip::tabText(int index) const {
     if (index < 0 || index >= count())
         return {};
-    return rows_[static_cast<size_t>(index / perRow_)]->tabText(index % perRow_);
+    const Place& place = places_[static_cast<size_t>(index)];
+    return rows_[static_cast<size_t>(place.row)]->tabText(place.local);
 }
 
 void TabStrip::setCurrentIndex(int index) {
     if (index < 0 || index >= count() || index == current_)
         return;
     current_ = index;
-    const size_t activeRow = static_cast<size_t>(index / perRow_);
+    const Place& place = places_[static_cast<size_t>(index)];
     for (size_t r = 0; r < rows_.size(); ++r) {
-        rows_[r]->setActive(r == activeRow);
-        if (r == activeRow) {
+        const bool active = static_cast<int>(r) == place.row;
+        rows_[r]->setActive(active);
+        if (active) {
             const QSignalBlocker blocker(rows_[r]);
-            rows_[r]->setCurrentIndex(index % perRow_);
+            rows_[r]->setCurrentIndex(place.local);
         }
     }
     stack_->setCurrentIndex(index);

@@ -30,16 +30,18 @@ class StripRow : public QTabBar {
     bool active_ = false;
 };
 
-// The tab strip of the main window: all fourteen captions in rows, so that they are visible at
-// once without scroll arrows, above one page area.
+// The tab strip of the main window: every caption in rows, so that they are visible at once
+// without scroll arrows, above one page area. Tabs are numbered in the order they were added;
+// Ctrl+Tab and Ctrl+PageDown step through them in that order, across the rows.
 class TabStrip : public QWidget {
     Q_OBJECT
     Q_PROPERTY(int currentIndex READ currentIndex WRITE setCurrentIndex NOTIFY currentChanged)
     Q_PROPERTY(int count READ count)
   public:
-    TabStrip(int tabsPerRow, QWidget* parent = nullptr);
+    explicit TabStrip(QWidget* parent = nullptr);
 
-    int addTab(QWidget* page, const QString& caption);
+    // Adds a tab at the end of row `row` (0 the top one); returns its number.
+    int addTab(QWidget* page, const QString& caption, int row);
     int count() const { return static_cast<int>(pages_.size()); }
     int currentIndex() const { return current_; }
     QWidget* widget(int index) const;
@@ -60,13 +62,19 @@ class TabStrip : public QWidget {
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
   private:
+    struct Place {
+        int row;
+        int local; // the tab's index in its row
+    };
+
     bool isFreeSpace(const QPoint& pos) const;
     void step(int delta);
+    StripRow* rowAt(int row);
 
-    int perRow_;
     int current_ = -1;
     std::vector<StripRow*> rows_;
     std::vector<QWidget*> pages_;
+    std::vector<Place> places_; // by tab number
     QStackedWidget* stack_;
 };
 

@@ -53,9 +53,18 @@ TEST(Catalogue, ANewRowTakesItsPlaceInStripSettingsAndDialog) {
     store.values["Tab"] = "14";
     MainForm form(platform, store, table, catalogue);
     form.show();
-    ASSERT_EQ(form.strip()->count(), TabCount + 1);
-    EXPECT_EQ(form.strip()->tabText(TabCount), "Standard Va&lues");
+    form.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    // A row of its own below the first fourteen, and Ctrl+Tab steps on to it.
+    TabStrip* strip = form.strip();
+    ASSERT_EQ(strip->count(), TabCount + 1);
+    ASSERT_EQ(strip->rows().size(), 3u);
+    EXPECT_EQ(strip->rows()[2]->tabText(0), "Standard Va&lues");
     EXPECT_EQ(form.currentTab(), TabSV); // the stored tab
+    QTest::keyClick(&form, Qt::Key_PageUp, Qt::ControlModifier);
+    EXPECT_EQ(form.currentTab(), TabIO);
+    QTest::keyClick(&form, Qt::Key_Tab, Qt::ControlModifier);
+    EXPECT_EQ(form.currentTab(), TabSV);
     EXPECT_FLOAT_EQ(form.state().Decimals[TabSV][0], 1.3f);
     const auto read = std::find(store.reads.begin(), store.reads.end(), "SV Value Decimals");
     EXPECT_EQ(read - store.reads.begin(), 56) << "after the other calculators' keys";
