@@ -13,9 +13,10 @@
 #include <QHBoxLayout>
 #include <QIcon>
 #include <QPushButton>
+#include <QTimer>
 #include <QVBoxLayout>
-#include <algorithm>
 #include <memory>
+#include <utility>
 
 namespace oq {
 
@@ -34,16 +35,13 @@ MainForm::MainForm(Platform& platform, SettingsStore& store, std::span<const Tab
     LoadSettings(store_, st_, catalogue_);
     strip_ = new TabStrip(this);
     strip_->setObjectName(QStringLiteral("SSTab1"));
+    strip_->setPageMinimumSize(pageSize());
     buildTabs(table);
-    {
-        // The tabs prepare their unit options and stored values without computing anything.
-        const HeldSkipChange quiet(st_);
-        for (CalculatorTab* page : pages_)
-            page->startUp();
-    }
+    // Only the page in front is needed for the first paint; the others follow right after it.
+    build(pageOf(st_.StartTab) ? *pageOf(st_.StartTab) : pages_.front());
     connect(strip_, &TabStrip::currentChanged, this, [this](int position) {
         if (built_ && position >= 0 && position < static_cast<int>(pages_.size()))
-            tabEntry(pages_[static_cast<size_t>(position)]->tabIndex(), entered_);
+            tabEntry(pages_[static_cast<size_t>(position)].row->index, entered_);
     });
     connect(strip_, &TabStrip::doubleClicked, this, [this] { platform_.startCalculator(); });
     connect(strip_, &TabStrip::rightClicked, this, &MainForm::stripRightClicked);
@@ -79,36 +77,85 @@ int StripRowOf(const CalculatorEntry& calculator) {
 }
 } // namespace
 
+// Sized for the largest page of the fourteen (PI-net and T-net) at any font, with a little room.
+QSize MainForm::pageSize() const {
+    const QFontMetrics metrics = fontMetrics();
+    return {114 * metrics.averageCharWidth(), 33 * metrics.height()};
+}
+
 void MainForm::buildTabs(std::span<const TabRow> table) {
     for (const TabRow& row : table) {
-        CalculatorTab* page = row.create(*this, row);
-        tabs_[static_cast<size_t>(row.index)] = page;
-        pages_.push_back(page);
-        strip_->addTab(page, QLatin1String(row.caption), StripRowOf(*row.calculator));
+        auto* holder = new QWidget;
+        holder->setObjectName(QStringLiteral("Page_") + QLatin1String(row.code));
+        auto* layout = new QVBoxLayout(holder);
+        layout->setContentsMargins(0, 0, 0, 0);
+        pages_.push_back({&row, holder});
+        strip_->addTab(holder, QLatin1String(row.caption), StripRowOf(*row.calculator));
     }
 }
 
-CalculatorTab* MainForm::tab(int index) const {
-    return index >= 0 && index < TabSlots ? tabs_[static_cast<size_t>(index)] : nullptr;
+CalculatorTab* MainForm::build(Page& page) {
+    if (page.tab)
+        return page.tab;
+    page.tab = page.row->create(*this, *page.row);
+    page.holder->layout()->addWidget(page.tab);
+    page.tab->show(); // at once: a page added to a page on show would appear only later
+    // The tab prepares its unit options and stored values without computing anything.
+    const HeldSkipChange quiet(st_);
+    page.tab->startUp();
+    return page.tab;
+}
+
+void MainForm::paintEvent(QPaintEvent* event) {
+    QWidget::paintEvent(event);
+    // The pages not in front follow right after the first frame.
+    if (!std::exchange(painted_, true))
+        QTimer::singleShot(0, this, &MainForm::buildRemainingPages);
+}
+
+// The user can reach the other pages once the window is active: they are built by then at the
+// latest, before any key or click reaches the window.
+void MainForm::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        buildRemainingPages();
+}
+
+void MainForm::buildRemainingPages() {
+    for (Page& page : pages_)
+        build(page);
+}
+
+MainForm::Page* MainForm::pageOf(int index) {
+    for (Page& page : pages_)
+        if (page.row->index == index)
+            return &page;
+    return nullptr;
+}
+
+CalculatorTab* MainForm::tab(int index) {
+    Page* page = pageOf(index);
+    return page ? build(*page) : nullptr;
 }
 
 int MainForm::currentTab() const {
     const int position = strip_->currentIndex();
     return position >= 0 && position < static_cast<int>(pages_.size())
-               ? pages_[static_cast<size_t>(position)]->tabIndex()
+               ? pages_[static_cast<size_t>(position)].row->index
                : 0;
 }
 
 void MainForm::showTab(int index) {
-    const auto page = std::find(pages_.begin(), pages_.end(), tab(index));
-    strip_->setCurrentIndex(page == pages_.end() ? 0 : static_cast<int>(page - pages_.begin()));
+    const Page* page = pageOf(index);
+    strip_->setCurrentIndex(page ? static_cast<int>(page - pages_.data()) : 0);
 }
 
 void MainForm::tabEntry(int index, int previous) {
-    if (!tab(index))
+    CalculatorTab* page = tab(index);
+    if (!page)
         return;
     entered_ = index;
-    tab(index)->enterTab(previous);
+    page->enterTab(previous);
 }
 
 void MainForm::activationRule() {
@@ -117,7 +164,7 @@ void MainForm::activationRule() {
         return;
     }
     // A stored tab whose calculator this window lacks brings the first one.
-    const int start = tab(st_.StartTab) ? st_.StartTab : pages_.front()->tabIndex();
+    const int start = pageOf(st_.StartTab) ? st_.StartTab : pages_.front().row->index;
     if (currentTab() == start)
         tabEntry(start, 0);
     else
@@ -191,8 +238,9 @@ void MainForm::unload() {
     if (unloaded_)
         return;
     unloaded_ = true;
-    for (CalculatorTab* page : pages_)
-        page->closing();
+    for (const Page& page : pages_)
+        if (page.tab) // a page never built has nothing of its own to keep
+            page.tab->closing();
     SaveSettings(store_, st_, currentTab(), catalogue_);
     store_.sync();
 }

@@ -40,8 +40,9 @@ class MainForm : public QWidget, public MainHost {
     void openProperties() override;
 
     TabStrip* strip() const { return strip_; }
-    // The tab of the calculator with that index; nullptr when the window has none.
-    CalculatorTab* tab(int index) const;
+    // The tab of the calculator with that index, built now if it was not yet; nullptr when the
+    // window has none.
+    CalculatorTab* tab(int index) override;
     // Brings the tab of the calculator with that index to the front.
     void showTab(int index);
 
@@ -50,12 +51,28 @@ class MainForm : public QWidget, public MainHost {
     // Saves the changed settings; runs once, however the program ends.
     void unload();
 
+    // The area every page is laid out in, whatever its calculator: the window keeps its size when
+    // the pages are built after the first paint.
+    QSize pageSize() const;
+
   protected:
     void showEvent(QShowEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
   private:
+    // A tab of the strip: what stands in it until its calculator's page is built.
+    struct Page {
+        const TabRow* row;
+        QWidget* holder;
+        CalculatorTab* tab = nullptr;
+    };
+
     void buildTabs(std::span<const TabRow> table);
+    CalculatorTab* build(Page& page);
+    void buildRemainingPages();
+    Page* pageOf(int index);
     void tabEntry(int index, int previous);
     void runSmallWindow(QDialog* window);
     void stripRightClicked(Qt::KeyboardModifiers modifiers);
@@ -66,10 +83,10 @@ class MainForm : public QWidget, public MainHost {
     TabStrip* strip_ = nullptr;
     QPushButton* exit_ = nullptr;
     Catalogue catalogue_;
-    std::array<CalculatorTab*, TabSlots> tabs_{}; // by calculator index
-    std::vector<CalculatorTab*> pages_;           // in strip order
-    int entered_ = 0;                             // the tab whose entry ran last
+    std::vector<Page> pages_; // in strip order
+    int entered_ = 0;         // the tab whose entry ran last
     bool built_ = false;
+    bool painted_ = false;
     bool shown_ = false;
     bool unloaded_ = false;
 };

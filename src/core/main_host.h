@@ -2,6 +2,7 @@
 
 namespace oq {
 
+class CalculatorTab;
 class Platform;
 struct SharedState;
 
@@ -12,6 +13,8 @@ class MainHost {
     virtual SharedState& state() = 0;
     virtual Platform& platform() = 0;
     virtual int currentTab() const = 0;
+    // Another calculator's tab, built if it was not yet; nullptr when the window has none.
+    virtual CalculatorTab* tab(int index) = 0;
     // The small windows, opened modally over the main window.
     virtual void openHelp() = 0;
     virtual void openAbout() = 0;

@@ -110,6 +110,10 @@ int TabStrip::addTab(QWidget* page, const QString& caption, int row) {
     return index;
 }
 
+void TabStrip::setPageMinimumSize(const QSize& size) {
+    stack_->setMinimumSize(size);
+}
+
 QWidget* TabStrip::widget(int index) const {
     return index >= 0 && index < count() ? pages_[static_cast<size_t>(index)] : nullptr;
 }

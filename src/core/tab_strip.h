@@ -47,6 +47,8 @@ class TabStrip : public QWidget {
     QWidget* widget(int index) const;
     QString tabText(int index) const;
     const std::vector<StripRow*>& rows() const { return rows_; }
+    // The least room the page area keeps, whatever its pages ask for.
+    void setPageMinimumSize(const QSize& size);
 
   public slots:
     void setCurrentIndex(int index);

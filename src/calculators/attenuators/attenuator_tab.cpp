@@ -337,12 +337,7 @@ void AttenuatorTab::boxRightClick(int index, int modifiers) {
 }
 
 AttenuatorTab* AttenuatorTab::twin() const {
-    QWidget* pages = parentWidget();
-    if (!pages)
-        return nullptr;
-    return pages->findChild<AttenuatorTab*>(network_ == Network::Pi ? QStringLiteral("Tab_T")
-                                                                    : QStringLiteral("Tab_PI"),
-                                            Qt::FindDirectChildrenOnly);
+    return qobject_cast<AttenuatorTab*>(host_.tab(network_ == Network::Pi ? TabT : TabPI));
 }
 
 void AttenuatorTab::enterTab(int previousTab) {
