@@ -1,17 +1,37 @@
 // Start-up to the first paint of the main window on the offscreen platform, as a user waits for
-// it: from starting the process to the window's first paint. Runs the program ten times and
-// prints the median, the spread and the peak memory.
+// it: from starting the process to the window's first paint. Each case runs in a process of its
+// own, ten times; the bench prints the median, the spread and the peak memory.
+//
+// Beside the program with its fourteen calculators it measures what the toolkit costs anyway: a
+// bare window of the same size, and that window holding a strip of the same tabs with empty
+// pages. The same again with eight placeholder calculators beside the fourteen, so that the cost
+// of each further calculator shows.
+//
+//   startup_bench                    every case, timed
+//   startup_bench --instructions     every case once under callgrind: instructions, not time
+//   startup_bench --extra-pages N    only the program with N (0 to 8) placeholders
 #include "app/main_form.h"
 #include "app/tab_table.h"
+#include "core/calculator_tab.h"
 #include "core/platform.h"
 #include "core/qsettings_store.h"
+#include "core/tab_strip.h"
 
 #include <QApplication>
+#include <QGridLayout>
+#include <QLabel>
+#include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QVBoxLayout>
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
+#include <fstream>
+#include <iterator>
+#include <optional>
+#include <sstream>
 #include <string>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -20,37 +40,224 @@
 
 namespace {
 
-// Reports the first paint of the main window to the parent and ends at once.
+// Calculators the program does not have yet, at their reserved indices, each with a few boxes.
+constexpr auto Placeholders = [] {
+    using oq::catalogue_rows::Box;
+    using G = oq::CalculatorGroup;
+    return std::to_array<oq::CalculatorEntry>({
+        {oq::TabSV,
+         "SV",
+         "Standard Va&lues",
+         G::Values,
+         3,
+         {Box("Value", "SV Value Decimals", "Value"), Box("Lower", "SV Lower Decimals", "Lower"),
+          Box("Higher", "SV Higher Decimals", "Higher")}},
+        {oq::TabRC,
+         "RC",
+         "Resistor Com&binations",
+         G::Values,
+         4,
+         {Box("Target", "RC Target Decimals", "Target"),
+          Box("Resistor 1", "RC Resistor1 Decimals", "Resistor 1"),
+          Box("Resistor 2", "RC Resistor2 Decimals", "Resistor 2"),
+          Box("Error", "RC Error Decimals", "Error")}},
+        {oq::TabREG,
+         "REG",
+         "Reg&ulator",
+         G::Values,
+         4,
+         {Box("Output Voltage", "REG Output Decimals", "Output Voltage"),
+          Box("Reference", "REG Reference Decimals", "Reference"),
+          Box("Resistor 1", "REG Resistor1 Decimals", "Resistor 1"),
+          Box("Resistor 2", "REG Resistor2 Decimals", "Resistor 2")}},
+        {oq::TabTW,
+         "TW",
+         "Trac&k Width",
+         G::BoardAndRf,
+         4,
+         {Box("Current", "TW Current Decimals", "Current"),
+          Box("Temperature Rise", "TW Rise Decimals", "Temperature Rise"),
+          Box("Thickness", "TW Thickness Decimals", "Thickness"),
+          Box("Width", "TW Width Decimals", "Width")}},
+        {oq::TabVIA,
+         "VIA",
+         "Vi&a",
+         G::BoardAndRf,
+         3,
+         {Box("Diameter", "VIA Diameter Decimals", "Diameter"),
+          Box("Length", "VIA Length Decimals", "Length"),
+          Box("Resistance", "VIA Resistance Decimals", "Resistance")}},
+        {oq::TabES,
+         "ES",
+         "Electrical Spacin&g",
+         G::BoardAndRf,
+         2,
+         {Box("Voltage", "ES Voltage Decimals", "Voltage"),
+          Box("Spacing", "ES Spacing Decimals", "Spacing")}},
+        {oq::TabWL,
+         "WL",
+         "&Wavelength",
+         G::BoardAndRf,
+         3,
+         {Box("Frequency", "WL Frequency Decimals", "Frequency"),
+          Box("Permittivity", "WL Permittivity Decimals", "Permittivity"),
+          Box("Wavelength", "WL Wavelength Decimals", "Wavelength")}},
+        {oq::TabTL,
+         "TL",
+         "Trans&mission Line",
+         G::BoardAndRf,
+         4,
+         {Box("Width", "TL Width Decimals", "Width"), Box("Height", "TL Height Decimals", "Height"),
+          Box("Permittivity", "TL Permittivity Decimals", "Permittivity"),
+          Box("Impedance", "TL Impedance Decimals", "Impedance")}},
+    });
+}();
+constexpr int MaxExtra = static_cast<int>(Placeholders.size());
+
+// The least a calculator's page can be: its boxes with their labels and a Clear button.
+class PlaceholderTab : public oq::CalculatorTab {
+  public:
+    PlaceholderTab(oq::MainHost& host, const oq::TabRow& row)
+        : CalculatorTab(host, row) {
+        auto* controls = new QGridLayout;
+        for (int b = 0; b < row.boxCount; ++b) {
+            const std::string name =
+                std::string("Label_") + row.code + "(" + std::to_string(b) + ")";
+            const char* caption = row.calculator->boxes[static_cast<size_t>(b)].decimalsName;
+            controls->addWidget(addLabel(name.c_str(), QLatin1String(caption)), b, 0);
+            oq::NumberBox* value = addBox(b);
+            value->setLocked(false);
+            connect(value, &oq::NumberBox::textChanged, this, [this, b] {
+                if (!ownWrite())
+                    readBox(b);
+            });
+            controls->addWidget(value, b, 1);
+        }
+        arrange(controls, {}, addClearButton([] {}));
+    }
+};
+
+// The program's catalogue and tab table with the first `extra` placeholders added. The table's
+// rows point into the catalogue, so both live as long as the window.
+struct Tables {
+    std::vector<oq::CalculatorEntry> catalogue;
+    std::vector<oq::TabRow> table;
+
+    explicit Tables(int extra)
+        : catalogue(oq::Calculators.begin(), oq::Calculators.end())
+        , table(oq::TabTable.begin(), oq::TabTable.end()) {
+        catalogue.insert(catalogue.end(), Placeholders.begin(), Placeholders.begin() + extra);
+        for (size_t i = oq::Calculators.size(); i < catalogue.size(); ++i)
+            table.push_back(oq::MakeTabRow(
+                catalogue[i], nullptr, [](oq::MainHost& host, const oq::TabRow& row) {
+                    return static_cast<oq::CalculatorTab*>(new PlaceholderTab(host, row));
+                }));
+    }
+};
+
+// The strip row the main window puts a calculator in.
+int StripRowOf(const oq::CalculatorEntry& calculator) {
+    switch (calculator.group) {
+    case oq::CalculatorGroup::Values:
+        return 2;
+    case oq::CalculatorGroup::BoardAndRf:
+        return 3;
+    default:
+        return calculator.index / 7;
+    }
+}
+
+// Reports the first paint of the window and its size to the parent and ends at once.
 class FirstPaint : public QObject {
   public:
+    explicit FirstPaint(QWidget& window)
+        : window_(window) {}
     bool eventFilter(QObject*, QEvent* event) override {
         if (event->type() == QEvent::Paint) {
-            std::fputs("painted\n", stdout);
+            std::printf("painted %d %d\n", window_.width(), window_.height());
             std::fflush(stdout);
             std::_Exit(0);
         }
         return false;
     }
+
+  private:
+    QWidget& window_;
+};
+
+enum class Kind { Bare, Strip, Program };
+
+const char* KindName(Kind kind) {
+    switch (kind) {
+    case Kind::Bare:
+        return "bare";
+    case Kind::Strip:
+        return "strip";
+    case Kind::Program:
+        return "program";
+    }
+    return "";
+}
+
+// What one child process shows: `extra` placeholders beside the fourteen; the reference windows
+// take the size the program's window got.
+struct Case {
+    std::string label;
+    Kind kind;
+    int extra;
 };
 
 int child(int argc, char** argv) {
+    // --child <kind> <extra> <width> <height>
+    if (argc < 6)
+        return 2;
+    const std::string kind = argv[2];
+    const int extra = std::clamp(std::atoi(argv[3]), 0, MaxExtra);
+    const QSize size(std::atoi(argv[4]), std::atoi(argv[5]));
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    oq::QtPlatform platform;
-    oq::QSettingsStore store;
-    oq::MainForm form(platform, store, oq::TabTable);
-    FirstPaint probe;
-    form.installEventFilter(&probe);
-    form.show();
+    const Tables tables(extra);
+    if (kind == KindName(Kind::Program)) {
+        oq::QtPlatform platform;
+        oq::QSettingsStore store;
+        oq::MainForm form(platform, store, tables.table, tables.catalogue);
+        FirstPaint probe(form);
+        form.installEventFilter(&probe);
+        form.show();
+        return app.exec();
+    }
+    QWidget window;
+    if (kind == KindName(Kind::Strip)) {
+        auto* strip = new oq::TabStrip;
+        for (const oq::TabRow& row : tables.table)
+            strip->addTab(new QWidget, QLatin1String(row.caption), StripRowOf(*row.calculator));
+        auto* layout = new QVBoxLayout(&window);
+        layout->addWidget(strip);
+    }
+    window.resize(size);
+    FirstPaint probe(window);
+    window.installEventFilter(&probe);
+    window.show();
     return app.exec();
 }
 
 struct Run {
-    double ms;
-    long maxRssKb;
+    double ms = 0;
+    long maxRssKb = 0;
+    QSize size;
 };
 
-Run runOnce(const char* self) {
+// Where the children's messages go (the offscreen platform's warnings would drown the figures);
+// shown when a child fails.
+std::string ChildLog;
+
+// Starts `args` (the first is the program), with its standard output into a pipe, and returns
+// what it reports at its first paint.
+Run runChild(const std::vector<std::string>& args) {
+    std::vector<char*> argv;
+    for (const std::string& a : args)
+        argv.push_back(const_cast<char*>(a.c_str()));
+    argv.push_back(nullptr);
     int out[2];
     if (pipe(out) != 0)
         std::exit(1);
@@ -59,22 +266,97 @@ Run runOnce(const char* self) {
     if (pid == 0) {
         dup2(out[1], STDOUT_FILENO);
         close(out[0]);
-        execl(self, self, "--child", static_cast<char*>(nullptr));
+        if (std::FILE* log = std::fopen(ChildLog.c_str(), "w"))
+            dup2(fileno(log), STDERR_FILENO);
+        execv(argv[0], argv.data());
         std::_Exit(127);
     }
     close(out[1]);
-    char buffer[16] = {};
+    char buffer[64] = {};
     const ssize_t got = read(out[0], buffer, sizeof buffer - 1);
     const auto painted = std::chrono::steady_clock::now();
     close(out[0]);
     int status = 0;
     rusage usage{};
     wait4(pid, &status, 0, &usage);
-    if (got <= 0 || std::strncmp(buffer, "painted", 7) != 0) {
-        std::fprintf(stderr, "the program did not paint (status %d)\n", status);
+    int width = 0, height = 0;
+    if (got <= 0 || std::sscanf(buffer, "painted %d %d", &width, &height) != 2) {
+        std::fprintf(stderr, "%s did not paint (status %d):\n", args.front().c_str(), status);
+        std::ifstream log(ChildLog);
+        std::fputs(std::string(std::istreambuf_iterator<char>(log), {}).c_str(), stderr);
         std::exit(1);
     }
-    return {std::chrono::duration<double, std::milli>(painted - start).count(), usage.ru_maxrss};
+    return {std::chrono::duration<double, std::milli>(painted - start).count(), usage.ru_maxrss,
+            QSize(width, height)};
+}
+
+std::vector<std::string> childArgs(const char* self, const Case& c, QSize size) {
+    return {self,
+            "--child",
+            KindName(c.kind),
+            std::to_string(c.extra),
+            std::to_string(size.width()),
+            std::to_string(size.height())};
+}
+
+struct Timing {
+    double median, min, max;
+    long maxRssKb;
+};
+
+Timing timeCase(const char* self, const Case& c, QSize size) {
+    std::vector<double> ms;
+    long rss = 0;
+    for (int i = 0; i < 10; ++i) {
+        const Run r = runChild(childArgs(self, c, size));
+        ms.push_back(r.ms);
+        rss = std::max(rss, r.maxRssKb);
+    }
+    std::sort(ms.begin(), ms.end());
+    return {(ms[4] + ms[5]) / 2, ms.front(), ms.back(), rss};
+}
+
+// The instructions the child runs up to its first paint, from callgrind's summary; nullopt when
+// valgrind fails.
+std::optional<long long> countInstructions(const std::string& valgrind, const char* self,
+                                           const Case& c, QSize size, const QString& logFolder) {
+    const std::string log = (logFolder + QStringLiteral("/callgrind.log")).toStdString();
+    std::vector<std::string> args = {valgrind, "--tool=callgrind", "--callgrind-out-file=/dev/null",
+                                     "--log-file=" + log};
+    for (const std::string& a : childArgs(self, c, size))
+        args.push_back(a);
+    runChild(args);
+    std::ifstream in(log);
+    std::string line;
+    while (std::getline(in, line)) {
+        const auto at = line.find("Collected :");
+        if (at == std::string::npos)
+            continue;
+        std::string digits;
+        for (char ch : line.substr(at))
+            if (ch >= '0' && ch <= '9')
+                digits += ch;
+        if (!digits.empty())
+            return std::stoll(digits);
+    }
+    return std::nullopt;
+}
+
+// 1234567890 as "1 234 567 890".
+std::string Grouped(long long n) {
+    std::string digits = std::to_string(n), out;
+    for (size_t i = 0; i < digits.size(); ++i) {
+        if (i > 0 && (digits.size() - i) % 3 == 0)
+            out += ' ';
+        out += digits[i];
+    }
+    return out;
+}
+
+int usage(const char* self) {
+    std::fprintf(stderr, "usage: %s [--instructions] [--extra-pages N (0 to %d)]\n", self,
+                 MaxExtra);
+    return 2;
 }
 
 } // namespace
@@ -83,21 +365,83 @@ int main(int argc, char** argv) {
     if (argc > 1 && std::strcmp(argv[1], "--child") == 0)
         return child(argc, argv);
 
+    bool instructions = false;
+    std::optional<int> onlyExtra;
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--instructions") == 0) {
+            instructions = true;
+        } else if (std::strcmp(argv[i], "--extra-pages") == 0 && i + 1 < argc) {
+            onlyExtra = std::atoi(argv[++i]);
+            if (*onlyExtra < 0 || *onlyExtra > MaxExtra)
+                return usage(argv[0]);
+        } else {
+            return usage(argv[0]);
+        }
+    }
+
     QTemporaryDir settings; // a fresh user: no settings file
     qputenv("XDG_CONFIG_HOME", settings.path().toLocal8Bit());
-    runOnce(argv[0]); // warm the file cache once
-    std::vector<Run> runs;
-    for (int i = 0; i < 10; ++i)
-        runs.push_back(runOnce(argv[0]));
-    std::vector<double> ms;
-    long rss = 0;
-    for (const Run& r : runs) {
-        ms.push_back(r.ms);
-        rss = std::max(rss, r.maxRssKb);
+    ChildLog = (settings.path() + QStringLiteral("/child.log")).toStdString();
+
+    std::vector<Case> cases;
+    if (onlyExtra) {
+        cases.push_back({"program, " + std::to_string(14 + *onlyExtra) + " calculators (" +
+                             std::to_string(*onlyExtra) + " placeholders)",
+                         Kind::Program, *onlyExtra});
+    } else {
+        cases = {{"bare window", Kind::Bare, 0},
+                 {"bare window, 14-tab strip", Kind::Strip, 0},
+                 {"program, 14 calculators", Kind::Program, 0},
+                 {"bare window, 22-tab strip", Kind::Strip, MaxExtra},
+                 {"program, 22 calculators (8 placeholders)", Kind::Program, MaxExtra}};
     }
-    std::sort(ms.begin(), ms.end());
-    std::printf("start-up to first paint, 10 runs: median %.1f ms, min %.1f ms, max %.1f ms\n",
-                (ms[4] + ms[5]) / 2, ms.front(), ms.back());
-    std::printf("peak RSS: %.1f MB\n", static_cast<double>(rss) / 1024.0);
+
+    // The program's window size for each count of placeholders; this run also warms the file
+    // cache.
+    QSize windowSize[MaxExtra + 1];
+    for (const Case& c : cases)
+        if (windowSize[c.extra].isEmpty())
+            windowSize[c.extra] =
+                runChild(childArgs(argv[0], {"", Kind::Program, c.extra}, {})).size;
+    std::printf("window:");
+    for (int extra = 0; extra <= MaxExtra; ++extra)
+        if (!windowSize[extra].isEmpty())
+            std::printf(" %d x %d with %d calculators;", windowSize[extra].width(),
+                        windowSize[extra].height(), 14 + extra);
+    std::printf("\n");
+
+    // By case: median milliseconds, or instructions.
+    std::vector<double> figure;
+    if (instructions) {
+        const QString valgrind = QStandardPaths::findExecutable(QStringLiteral("valgrind"));
+        if (valgrind.isEmpty()) {
+            std::printf("valgrind is not installed: no instruction counts\n");
+            return 0;
+        }
+        std::printf("instructions to first paint, one run each under callgrind:\n");
+        for (const Case& c : cases) {
+            const auto count = countInstructions(valgrind.toStdString(), argv[0], c,
+                                                 windowSize[c.extra], settings.path());
+            if (!count) {
+                std::printf("  %-42s callgrind reported no count\n", c.label.c_str());
+                return 1;
+            }
+            std::printf("  %-42s %15s\n", c.label.c_str(), Grouped(*count).c_str());
+            std::fflush(stdout);
+            figure.push_back(static_cast<double>(*count));
+        }
+    } else {
+        std::printf("start-up to first paint, 10 runs each: median (min - max), peak RSS\n");
+        for (const Case& c : cases) {
+            const Timing t = timeCase(argv[0], c, windowSize[c.extra]);
+            std::printf("  %-42s %7.1f ms (%.1f - %.1f)  %6.1f MB\n", c.label.c_str(), t.median,
+                        t.min, t.max, static_cast<double>(t.maxRssKb) / 1024.0);
+            std::fflush(stdout);
+            figure.push_back(t.median);
+        }
+    }
+    if (cases.size() == 5)
+        std::printf("program / strip window: %.2f with 14 tabs, %.2f with 22\n",
+                    figure[2] / figure[1], figure[4] / figure[3]);
     return 0;
 }

@@ -26,6 +26,7 @@ void SchematicPicture::loadInk(const QColor& ink) {
     inked.replace("currentColor", ink.name(QColor::HexRgb).toLatin1());
     renderer_.load(inked);
     loadedInk_ = ink;
+    cache_ = QPixmap();
 }
 
 // Sized by the font so that the drawing grows with the text beside it.
@@ -47,21 +48,40 @@ void SchematicPicture::changeEvent(QEvent* event) {
         update();
 }
 
+// The pixmap covers the whole widget, with the drawing centred in it, so that it is painted at
+// the widget's origin and its pixels fall on the screen's pixels one for one.
+void SchematicPicture::renderCache(QSize size, qreal pixelRatio) {
+    cache_ = QPixmap((QSizeF(size) * pixelRatio).toSize());
+    cache_.setDevicePixelRatio(pixelRatio);
+    cache_.fill(Qt::transparent);
+    cacheSize_ = size;
+    QPainter painter(&cache_);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    QSizeF drawn = renderer_.defaultSize();
+    drawn.scale(QSizeF(size), Qt::KeepAspectRatio);
+    const QRectF target((size.width() - drawn.width()) / 2, (size.height() - drawn.height()) / 2,
+                        drawn.width(), drawn.height());
+    renderer_.render(&painter, target);
+}
+
 void SchematicPicture::paintEvent(QPaintEvent*) {
     // Checked here rather than on the palette change alone: the active and inactive colour groups
     // of a theme may differ, and a window changes group without a palette change.
     if (ink() != loadedInk_)
         loadInk(ink());
-    if (!renderer_.isValid())
+    if (!renderer_.isValid() || size().isEmpty())
         return;
     QPainter painter(this);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setRenderHint(QPainter::TextAntialiasing);
-    QSizeF size = renderer_.defaultSize();
-    size.scale(QSizeF(width(), height()), Qt::KeepAspectRatio);
-    const QRectF target((width() - size.width()) / 2, (height() - size.height()) / 2, size.width(),
-                        size.height());
-    renderer_.render(&painter, target);
+    // The density of what is painted on: the screen's, or an image's when the widget is rendered
+    // into one, which shows only in the painter's scale (the device is still the widget).
+    const QTransform& toDevice = painter.deviceTransform();
+    const qreal pixelRatio = toDevice.type() <= QTransform::TxScale && toDevice.m11() > 0
+                                 ? toDevice.m11()
+                                 : devicePixelRatioF();
+    if (cache_.isNull() || cacheSize_ != size() || cache_.devicePixelRatio() != pixelRatio)
+        renderCache(size(), pixelRatio);
+    painter.drawPixmap(0, 0, cache_);
 }
 
 } // namespace oq

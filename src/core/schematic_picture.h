@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QColor>
+#include <QPixmap>
 #include <QSvgRenderer>
 #include <QWidget>
 
@@ -9,7 +10,9 @@ namespace oq {
 
 // A tab's schematic, drawn from its SVG at any size with its proportions kept. The drawing's
 // lines and labels are in `currentColor`, which is drawn in the palette's text colour so that the
-// picture reads on a dark theme as on a light one.
+// picture reads on a dark theme as on a light one. The drawing is rendered once into a pixmap for
+// the widget's size, pixel density and ink, and only that pixmap is painted until one of them
+// changes.
 class SchematicPicture : public QWidget {
   public:
     SchematicPicture(const QString& resource, QWidget* parent = nullptr);
@@ -25,10 +28,13 @@ class SchematicPicture : public QWidget {
 
   private:
     void loadInk(const QColor& ink);
+    void renderCache(QSize size, qreal pixelRatio);
 
     QByteArray drawing_;
     QColor loadedInk_;
     QSvgRenderer renderer_;
+    QPixmap cache_; // the whole widget at cache_.devicePixelRatio(); null until first painted
+    QSize cacheSize_;
 };
 
 } // namespace oq

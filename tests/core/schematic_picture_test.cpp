@@ -31,10 +31,12 @@ int Distance(QColor a, QColor b) {
                      std::abs(a.blue() - b.blue())});
 }
 
-// The picture as it appears on a window of the palette's colour, at the given pixel density.
-QImage Render(SchematicPicture& picture, const QPalette& palette, double pixelRatio) {
+// The picture as it appears on a window of the palette's colour, at the given pixel density and
+// widget size (its size hint when none is given).
+QImage Render(SchematicPicture& picture, const QPalette& palette, double pixelRatio,
+              QSize size = {}) {
     picture.setPalette(palette);
-    picture.resize(picture.sizeHint());
+    picture.resize(size.isValid() ? size : picture.sizeHint());
     QImage image(picture.size() * pixelRatio, QImage::Format_RGB32);
     image.setDevicePixelRatio(pixelRatio);
     image.fill(palette.color(QPalette::Window));
@@ -108,6 +110,38 @@ TEST_P(Pictures, StayCrispAtDoublePixelDensity) {
     const QImage blown = half.scaled(sharp.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     const PixelCount b = Count(blown, window, ink);
     EXPECT_GT(b.between, b.ink * 3 / 2) << "the blown-up picture should fail the same test";
+}
+
+// The picture keeps what it has drawn until the window's size, the screen's pixel density or the
+// theme changes; after any of them it looks exactly as a picture drawn for the first time.
+TEST_P(Pictures, DrawAfreshAfterResizeScreenOrThemeChange) {
+    struct Look {
+        QPalette palette;
+        double pixelRatio;
+        double scale; // of the size hint
+    };
+    struct Case {
+        const char* change;
+        Look before, after;
+    };
+    const Case cases[] = {
+        {"a larger window", {LightPalette(), 1.0, 1.0}, {LightPalette(), 1.0, 1.5}},
+        {"a denser screen", {LightPalette(), 1.0, 1.0}, {LightPalette(), 2.0, 1.0}},
+        {"a sparser screen", {LightPalette(), 2.0, 1.0}, {LightPalette(), 1.0, 1.0}},
+        {"a dark theme", {LightPalette(), 1.0, 1.0}, {DarkPalette(), 1.0, 1.0}},
+    };
+    for (const Case& c : cases) {
+        SchematicPicture used(path());
+        const QSize hint = used.sizeHint();
+        Render(used, c.before.palette, c.before.pixelRatio, hint * c.before.scale);
+        Render(used, c.before.palette, c.before.pixelRatio, hint * c.before.scale);
+        const QImage again =
+            Render(used, c.after.palette, c.after.pixelRatio, hint * c.after.scale);
+        SchematicPicture fresh(path());
+        const QImage first =
+            Render(fresh, c.after.palette, c.after.pixelRatio, hint * c.after.scale);
+        EXPECT_EQ(again, first) << "after " << c.change;
+    }
 }
 
 std::vector<std::string> AllPictures() {
