@@ -36,6 +36,7 @@
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -173,16 +174,23 @@ class FirstPaint : public QObject {
     explicit FirstPaint(QWidget& window)
         : window_(window) {}
     bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::Paint) {
-            std::printf("painted %d %d\n", window_.width(), window_.height());
-            std::fflush(stdout);
-            std::_Exit(0);
-        }
+        // The window paints itself first and its children right after, in the same frame: the
+        // frame is complete when the events queued meanwhile come up.
+        if (event->type() == QEvent::Paint && !std::exchange(seen_, true))
+            QMetaObject::invokeMethod(
+                qApp,
+                [this] {
+                    std::printf("painted %d %d\n", window_.width(), window_.height());
+                    std::fflush(stdout);
+                    std::_Exit(0);
+                },
+                Qt::QueuedConnection);
         return false;
     }
 
   private:
     QWidget& window_;
+    bool seen_ = false;
 };
 
 enum class Kind { Bare, Strip, Program };
