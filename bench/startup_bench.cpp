@@ -23,6 +23,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QVBoxLayout>
+#include <QWindow>
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -168,29 +169,40 @@ int StripRowOf(const oq::CalculatorEntry& calculator) {
     }
 }
 
-// Reports the first paint of the window and its size to the parent and ends at once.
-class FirstPaint : public QObject {
+// Reports the first frame of the window and its size to the parent and ends at once. The frame
+// is painted, the window first and its children after it, and put on the screen while the
+// window's platform window handles one event (an expose or an update request): the frame is there
+// when that event is done, before anything that comes after it.
+class FirstFrame : public QObject {
   public:
-    explicit FirstPaint(QWidget& window)
-        : window_(window) {}
-    bool eventFilter(QObject*, QEvent* event) override {
-        // The window paints itself first and its children right after, in the same frame: the
-        // frame is complete when the events queued meanwhile come up.
-        if (event->type() == QEvent::Paint && !std::exchange(seen_, true))
-            QMetaObject::invokeMethod(
-                qApp,
-                [this] {
-                    std::printf("painted %d %d\n", window_.width(), window_.height());
-                    std::fflush(stdout);
-                    std::_Exit(0);
-                },
-                Qt::QueuedConnection);
-        return false;
+    // Shows the window. The probe watches its platform window before anything else does, so
+    // that it sees the frame's event first.
+    explicit FirstFrame(QWidget& window)
+        : window_(window) {
+        window_.installEventFilter(this);
+        window_.show();
+        window_.windowHandle()->installEventFilter(this);
+    }
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == &window_) {
+            if (event->type() == QEvent::Paint)
+                painted_ = true;
+            return false;
+        }
+        if (event->type() != QEvent::Expose && event->type() != QEvent::UpdateRequest)
+            return false;
+        watched->event(event); // paints and shows the frame
+        if (painted_) {
+            std::printf("painted %d %d\n", window_.width(), window_.height());
+            std::fflush(stdout);
+            std::_Exit(0);
+        }
+        return true;
     }
 
   private:
     QWidget& window_;
-    bool seen_ = false;
+    bool painted_ = false;
 };
 
 enum class Kind { Bare, Strip, Program };
@@ -229,9 +241,7 @@ int child(int argc, char** argv) {
         oq::QtPlatform platform;
         oq::QSettingsStore store;
         oq::MainForm form(platform, store, tables.table, tables.catalogue);
-        FirstPaint probe(form);
-        form.installEventFilter(&probe);
-        form.show();
+        const FirstFrame probe(form);
         return app.exec();
     }
     QWidget window;
@@ -243,9 +253,7 @@ int child(int argc, char** argv) {
         layout->addWidget(strip);
     }
     window.resize(size);
-    FirstPaint probe(window);
-    window.installEventFilter(&probe);
-    window.show();
+    const FirstFrame probe(window);
     return app.exec();
 }
 

@@ -13,8 +13,8 @@
 #include <QHBoxLayout>
 #include <QIcon>
 #include <QPushButton>
-#include <QTimer>
 #include <QVBoxLayout>
+#include <QWindow>
 #include <memory>
 #include <utility>
 
@@ -58,7 +58,6 @@ MainForm::MainForm(Platform& platform, SettingsStore& store, std::span<const Tab
     layout->addLayout(buttons);
 
     setWindowTitle(caption());
-    setWindowIcon(QIcon(QStringLiteral(":/icons/org.ohmquill.Ohmquill.svg")));
     built_ = true;
 }
 
@@ -108,22 +107,39 @@ CalculatorTab* MainForm::build(Page& page) {
 
 void MainForm::paintEvent(QPaintEvent* event) {
     QWidget::paintEvent(event);
-    // The pages not in front follow right after the first frame.
-    if (!std::exchange(painted_, true))
-        QTimer::singleShot(0, this, &MainForm::buildRemainingPages);
+    painted_ = true;
 }
 
-// The user can reach the other pages once the window is active: they are built by then at the
-// latest, before any key or click reaches the window.
+// The pages not in front are built right after the first frame: the platform window draws a frame
+// and puts it on the screen while it handles an expose or an update request, so they follow the
+// moment that is done, before the next event, whatever it is.
+bool MainForm::eventFilter(QObject* watched, QEvent* event) {
+    if (watched != windowHandle() || allBuilt_ ||
+        (event->type() != QEvent::Expose && event->type() != QEvent::UpdateRequest))
+        return QWidget::eventFilter(watched, event);
+    watched->event(event);
+    if (painted_)
+        buildRemainingPages();
+    return true;
+}
+
+// Once the window is active, a key or a click may reach any page: had the platform activated the
+// window before its first frame, that frame comes first all the same.
 void MainForm::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && painted_)
         buildRemainingPages();
 }
 
 void MainForm::buildRemainingPages() {
+    if (std::exchange(allBuilt_, true))
+        return;
     for (Page& page : pages_)
         build(page);
+    // The desktop reads the icon when it lists the window, not for its first frame.
+    setWindowIcon(QIcon(QStringLiteral(":/icons/org.ohmquill.Ohmquill.svg")));
+    if (QWindow* handle = windowHandle())
+        handle->removeEventFilter(this);
 }
 
 MainForm::Page* MainForm::pageOf(int index) {
@@ -175,6 +191,8 @@ void MainForm::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (!shown_) {
         shown_ = true;
+        if (QWindow* handle = windowHandle(); handle && !allBuilt_)
+            handle->installEventFilter(this);
         activationRule();
     }
 }

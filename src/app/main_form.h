@@ -59,6 +59,7 @@ class MainForm : public QWidget, public MainHost {
     void showEvent(QShowEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
   private:
@@ -86,7 +87,8 @@ class MainForm : public QWidget, public MainHost {
     std::vector<Page> pages_; // in strip order
     int entered_ = 0;         // the tab whose entry ran last
     bool built_ = false;
-    bool painted_ = false;
+    bool painted_ = false;  // the window's first frame is drawn
+    bool allBuilt_ = false; // every page is built
     bool shown_ = false;
     bool unloaded_ = false;
 };
