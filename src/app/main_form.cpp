@@ -129,6 +129,8 @@ void MainForm::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
     if (event->type() == QEvent::ActivationChange && isActiveWindow() && painted_)
         buildRemainingPages();
+    if (event->type() == QEvent::FontChange && strip_)
+        strip_->setPageMinimumSize(pageSize());
 }
 
 void MainForm::buildRemainingPages() {
