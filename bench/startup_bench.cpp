@@ -157,18 +157,6 @@ struct Tables {
     }
 };
 
-// The strip row the main window puts a calculator in.
-int StripRowOf(const oq::CalculatorEntry& calculator) {
-    switch (calculator.group) {
-    case oq::CalculatorGroup::Values:
-        return 2;
-    case oq::CalculatorGroup::BoardAndRf:
-        return 3;
-    default:
-        return calculator.index / 7;
-    }
-}
-
 // Reports the first frame of the window and its size to the parent and ends at once. The frame
 // is painted, the window first and its children after it, and put on the screen while the
 // window's platform window handles one event (an expose or an update request): the frame is there
@@ -248,7 +236,7 @@ int child(int argc, char** argv) {
     if (kind == KindName(Kind::Strip)) {
         auto* strip = new oq::TabStrip;
         for (const oq::TabRow& row : tables.table)
-            strip->addTab(new QWidget, QLatin1String(row.caption), StripRowOf(*row.calculator));
+            strip->addTab(new QWidget, QLatin1String(row.caption), oq::StripRowOf(*row.calculator));
         auto* layout = new QVBoxLayout(&window);
         layout->addWidget(strip);
     }

@@ -61,7 +61,6 @@ MainForm::MainForm(Platform& platform, SettingsStore& store, std::span<const Tab
     built_ = true;
 }
 
-namespace {
 // The first fourteen stand in two rows of seven, as they always have; each later group of
 // calculators has a row of its own below them.
 int StripRowOf(const CalculatorEntry& calculator) {
@@ -74,7 +73,6 @@ int StripRowOf(const CalculatorEntry& calculator) {
         return calculator.index / 7;
     }
 }
-} // namespace
 
 // Sized for the largest page of the fourteen (PI-net and T-net) at any font, with a little room.
 QSize MainForm::pageSize() const {

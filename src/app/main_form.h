@@ -18,6 +18,9 @@ class CalculatorTab;
 class SettingsStore;
 class TabStrip;
 
+// The row of the tab strip a calculator stands in.
+int StripRowOf(const CalculatorEntry& calculator);
+
 // The main window: the tab strip with the calculators and the Exit button. Owns the shared state
 // for the whole run, reads the settings at start and writes back what changed when it closes.
 class MainForm : public QWidget, public MainHost {
