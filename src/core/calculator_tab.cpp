@@ -30,9 +30,23 @@ NumberBox* CalculatorTab::box(int index) const {
     return index >= 0 && index < boxCount() ? boxes_[index] : nullptr;
 }
 
+QString CalculatorTab::boxName(int index) const {
+    if (index < 0 || index >= row_.calculator->boxCount)
+        return {};
+    const CatalogueBox& entry = row_.calculator->boxes[static_cast<size_t>(index)];
+    return QLatin1String(entry.propertyRow    ? entry.propertyRow
+                         : entry.decimalsName ? entry.decimalsName
+                                              : "");
+}
+
 NumberBox* CalculatorTab::addBox(int index, BoxRules rules) {
     auto* b = new NumberBox(*this, index, rules, this);
     b->setObjectName(ControlName("Text", code(), index));
+    // Read out as "Resistor 1, ohm"; a box without a name of its own is named by its label.
+    if (const QString name = boxName(index); !name.isEmpty()) {
+        const char* unit = row_.calculator->boxes[static_cast<size_t>(index)].unit;
+        b->setAccessibleName(*unit ? name + QStringLiteral(", ") + QLatin1String(unit) : name);
+    }
     if (static_cast<int>(boxes_.size()) <= index)
         boxes_.resize(index + 1, nullptr);
     boxes_[index] = b;
@@ -146,6 +160,9 @@ SchematicPicture* CalculatorTab::addPicture() {
     if (!resource)
         return nullptr;
     auto* picture = new SchematicPicture(QLatin1String(resource), this);
+    picture->setAccessibleName(QStringLiteral("Schematic"));
+    if (row_.pictureText)
+        picture->setAccessibleDescription(QLatin1String(row_.pictureText));
     picture->setObjectName(QStringLiteral("Picture_") + QLatin1String(code()));
     return picture;
 }

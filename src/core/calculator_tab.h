@@ -35,6 +35,9 @@ class CalculatorTab : public QWidget {
     const char* code() const { return row_.code; }
     int boxCount() const { return static_cast<int>(boxes_.size()); }
     NumberBox* box(int index) const;
+    // What a box is called where the program names it for the user (a screen reader, a frame of
+    // its units): its row in the properties window or its name in the decimals dialog.
+    QString boxName(int index) const;
 
     // Gives a box the focus with the caret at the end of its text.
     void focusBox(int index);

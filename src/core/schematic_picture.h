@@ -14,6 +14,7 @@ namespace oq {
 // the widget's size, pixel density and ink, and only that pixmap is painted until one of them
 // changes.
 class SchematicPicture : public QWidget {
+    Q_OBJECT
   public:
     SchematicPicture(const QString& resource, QWidget* parent = nullptr);
     QSize sizeHint() const override;

@@ -2,9 +2,10 @@
 
 namespace oq {
 
-TabRow MakeTabRow(const CalculatorEntry& calculator, const char* picture, TabFactory create) {
+TabRow MakeTabRow(const CalculatorEntry& calculator, const char* picture, TabFactory create,
+                  const char* pictureText) {
     return {&calculator,         calculator.index, calculator.code, calculator.caption,
-            calculator.boxCount, picture,          create};
+            calculator.boxCount, picture,          create,          pictureText};
 }
 
 QString PlainCaption(const TabRow& row) {

@@ -22,10 +22,12 @@ struct TabRow {
     int boxCount;        // number boxes of the tab
     const char* picture; // schematic resource, nullptr for tabs without one
     TabFactory create;
+    const char* pictureText; // what the schematic shows, for a screen reader
 };
 
 // The row of a calculator of the catalogue.
-TabRow MakeTabRow(const CalculatorEntry& calculator, const char* picture, TabFactory create);
+TabRow MakeTabRow(const CalculatorEntry& calculator, const char* picture, TabFactory create,
+                  const char* pictureText = nullptr);
 
 // The caption with every "&" removed, as the small windows show it: "dB, %, X".
 QString PlainCaption(const TabRow& row);

@@ -52,6 +52,7 @@ AttenuatorTab::AttenuatorTab(MainHost& host, const TabRow& row, Network network,
 
     auto* readingFrame = new QGroupBox(this);
     readingFrame->setObjectName(Named("Frame_%1_UP", c));
+    readingFrame->setAccessibleName(QStringLiteral("Attenuation as a ratio of"));
     auto* readingLayout = new QHBoxLayout(readingFrame);
     auto* readingGroup = new QButtonGroup(this);
     const char* const readings[2] = {"Voltage", "Power"};

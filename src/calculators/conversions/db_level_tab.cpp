@@ -40,6 +40,7 @@ DbLevelTab::DbLevelTab(MainHost& host, const TabRow& row, QWidget* parent)
 
     frame_[0] = new QGroupBox(this);
     frame_[0]->setObjectName(ControlName("Frame", "DB2", 0));
+    frame_[0]->setAccessibleName(QStringLiteral("Reference"));
     auto* refLayout = new QVBoxLayout(frame_[0]);
     auto* refGroup = new QButtonGroup(frame_[0]);
     for (int r = 0; r < 3; ++r) {
@@ -63,6 +64,7 @@ DbLevelTab::DbLevelTab(MainHost& host, const TabRow& row, QWidget* parent)
             continue;
         frame_[b] = new QGroupBox(this);
         frame_[b]->setObjectName(ControlName("Frame", "DB2", b));
+        frame_[b]->setAccessibleName(boxName(b) + QStringLiteral(" unit"));
         auto* units = new QHBoxLayout(frame_[b]);
         auto* group = new QButtonGroup(frame_[b]);
         const std::vector<const char*>& captions = b == LevelPower ? PowerUnits : VoltUnits;

@@ -21,10 +21,11 @@ const char* const BoxLabels[BoxCount][2] = {
     {"Label_DB1_1", "X (Times)"}, {"Label_DB1_2", "% (Percent)"}, {"Label_DB1_3", "dB"}};
 
 // A frame without caption holding one option group, the options one below the other.
-QGroupBox* OptionFrame(QWidget* parent, const QString& name,
+QGroupBox* OptionFrame(QWidget* parent, const QString& name, const QString& spoken,
                        const std::array<QRadioButton*, 2>& options) {
     auto* frame = new QGroupBox(parent);
     frame->setObjectName(name);
+    frame->setAccessibleName(spoken);
     auto* group = new QButtonGroup(frame);
     auto* layout = new QVBoxLayout(frame);
     for (QRadioButton* option : options) {
@@ -57,8 +58,10 @@ DbRatioTab::DbRatioTab(MainHost& host, const TabRow& row, QWidget* parent)
         kind_[i]->setObjectName(ControlName("Option", "DB1_VP", i));
     }
     auto* frames = new QHBoxLayout;
-    frames->addWidget(OptionFrame(this, ControlName("Frame", "DB1", 0), direction_));
-    frames->addWidget(OptionFrame(this, ControlName("Frame", "DB1", 2), kind_));
+    frames->addWidget(OptionFrame(this, ControlName("Frame", "DB1", 0),
+                                  QStringLiteral("Gain or attenuation"), direction_));
+    frames->addWidget(OptionFrame(this, ControlName("Frame", "DB1", 2),
+                                  QStringLiteral("Voltage or power ratio"), kind_));
     frames->addStretch(1);
     direction_[0]->setChecked(true);
     kind_[0]->setChecked(true);

@@ -33,8 +33,10 @@ NumberBaseTab::NumberBaseTab(MainHost& host, const TabRow& row, QWidget* parent)
     rules.ownFilter = true;
     auto* grid = new QGridLayout;
     for (int i = 0; i < NumberBaseCount; ++i) {
-        grid->addWidget(addLabel(Labels[i][0], QLatin1String(Labels[i][1])), i, 0);
+        QLabel* label = addLabel(Labels[i][0], QLatin1String(Labels[i][1]));
+        grid->addWidget(label, i, 0);
         NumberBox* text = addBox(i, rules);
+        label->setBuddy(text); // names the box for a screen reader
         text->setLocked(false);
         connect(text, &QLineEdit::textChanged, this, [this, i] { Text_NC_Change(i); });
         grid->addWidget(text, i, 1);

@@ -47,6 +47,7 @@ ReactanceTab::ReactanceTab(MainHost& host, const TabRow& row, Kind kind, QWidget
 
         frame_[i] = new QGroupBox(this);
         frame_[i]->setObjectName(ControlName("Frame", code(), i));
+        frame_[i]->setAccessibleName(boxName(i) + QStringLiteral(" unit"));
         const QByteArray unitCode = (tabCode + u'_' + letters[i]).toLatin1();
         std::vector<QString> captions;
         if (i == ReactF)

@@ -53,6 +53,7 @@ RiseTimeTab::RiseTimeTab(MainHost& host, const TabRow& row, QWidget* parent)
         addRow(i, i);
         auto* frame = new QGroupBox(this);
         frame->setObjectName(QLatin1String(FrameNames[i]));
+        frame->setAccessibleName(boxName(i) + QStringLiteral(" unit"));
         const std::vector<QString> unitCaptions = {QString::fromUtf8(UnitCaptions[i][0]),
                                                    QString::fromUtf8(UnitCaptions[i][1]),
                                                    QString::fromUtf8(UnitCaptions[i][2])};

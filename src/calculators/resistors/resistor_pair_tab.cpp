@@ -69,6 +69,13 @@ class PairList : public QComboBox {
         view()->setMinimumWidth(view()->sizeHintForColumn(0) + 2 * view()->frameWidth());
     }
 
+    // A screen reader reads one name for the list, its text and its drop-down.
+    void name(const QString& name) {
+        setAccessibleName(name);
+        lineEdit()->setAccessibleName(name);
+        view()->setAccessibleName(name);
+    }
+
     void showPopup() override {
         changed_ = false;
         QComboBox::showPopup();
@@ -147,6 +154,7 @@ ResistorPairTab::ResistorPairTab(Pairing how, MainHost& host, const TabRow& row,
     }
     percent_ = new PairList([this](int) { Combo_Percent_Click(); }, 4, this);
     percent_->setObjectName(name("Combo", "_Percent"));
+    percent_->name(QStringLiteral("Maximum tolerance, %"));
     percent_->hide();
     calculate_ = new QPushButton(QStringLiteral("Calculate Standard Values"), this);
     calculate_->setObjectName(name("Command", "_Calculate"));
@@ -154,6 +162,7 @@ ResistorPairTab::ResistorPairTab(Pairing how, MainHost& host, const TabRow& row,
     connect(calculate_, &QPushButton::clicked, this, &ResistorPairTab::Command_Calculate_Click);
     result_ = new PairList([this](int index) { Combo_Result_Click(index); }, 30, this);
     result_->setObjectName(name("Combo", "_Result"));
+    result_->name(QStringLiteral("Standard value pairs"));
     result_->showText(QStringLiteral("Select"));
     result_->hide();
     save_ = new QPushButton(QStringLiteral("Save Result to File"), this);

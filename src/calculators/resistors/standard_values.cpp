@@ -22,6 +22,7 @@ StandardValues::StandardValues(CalculatorTab& tab, SharedState& state, const cha
     , frame_(new QGroupBox(&tab)) {
     check_->setObjectName(QStringLiteral("Check_%1_StdVal").arg(QLatin1String(code)));
     frame_->setObjectName(frameName);
+    frame_->setAccessibleName(QStringLiteral("Standard value series"));
     FitToCaption(check_);
     auto* layout = new QHBoxLayout(frame_);
     const QString stdCode = QLatin1String(code) + QStringLiteral("_STD");
