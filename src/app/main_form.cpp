@@ -29,7 +29,8 @@ MainForm::MainForm(Platform& platform, SettingsStore& store, std::span<const Tab
     : QWidget(parent)
     , platform_(platform)
     , store_(store)
-    , catalogue_(catalogue) {
+    , catalogue_(catalogue)
+    , placement_(store) {
     setObjectName(QStringLiteral("MainForm"));
 
     LoadSettings(store_, st_, catalogue_);
@@ -58,6 +59,7 @@ MainForm::MainForm(Platform& platform, SettingsStore& store, std::span<const Tab
     layout->addLayout(buttons);
 
     setWindowTitle(caption());
+    placement_.restore(*this);
     built_ = true;
 }
 
@@ -260,6 +262,7 @@ void MainForm::unload() {
         if (page.tab) // a page never built has nothing of its own to keep
             page.tab->closing();
     SaveSettings(store_, st_, currentTab(), catalogue_);
+    placement_.save(*this);
     store_.sync();
 }
 

@@ -3,6 +3,7 @@
 #include "core/main_host.h"
 #include "core/shared_state.h"
 #include "core/tab_row.h"
+#include "core/window_placement.h"
 
 #include <QWidget>
 #include <array>
@@ -87,6 +88,7 @@ class MainForm : public QWidget, public MainHost {
     TabStrip* strip_ = nullptr;
     QPushButton* exit_ = nullptr;
     Catalogue catalogue_;
+    WindowPlacement placement_;
     std::vector<Page> pages_; // in strip order
     int entered_ = 0;         // the tab whose entry ran last
     bool built_ = false;
