@@ -9,9 +9,13 @@
 #include "windows/set_num_form.h"
 #include "windows/tab_properties.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QIcon>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <QWindow>
@@ -29,7 +33,8 @@ MainForm::MainForm(Platform& platform, SettingsStore& store, std::span<const Tab
     : QWidget(parent)
     , platform_(platform)
     , store_(store)
-    , catalogue_(catalogue) {
+    , catalogue_(catalogue)
+    , placement_(store) {
     setObjectName(QStringLiteral("MainForm"));
 
     LoadSettings(store_, st_, catalogue_);
@@ -54,11 +59,78 @@ MainForm::MainForm(Platform& platform, SettingsStore& store, std::span<const Tab
     buttons->addStretch(1);
     buttons->addWidget(exit_);
     auto* layout = new QVBoxLayout(this);
+    layout->setMenuBar(buildMenu());
     layout->addWidget(strip_, 1);
     layout->addLayout(buttons);
 
     setWindowTitle(caption());
+    placement_.restore(*this);
     built_ = true;
+}
+
+// Only the menu titles "&File" and "&Help" take an Alt letter, one the window leaves free: Qt
+// fires neither of two shortcuts on one letter. No item has a shortcut of its own either: F1, the
+// copy and paste keys and the Enter gestures belong to the number boxes, so an item shows its key
+// after a tab but does not take it.
+QMenuBar* MainForm::buildMenu() {
+    auto* bar = new QMenuBar(this);
+    bar->setObjectName(QStringLiteral("Menu_Main"));
+    const auto item = [this](QMenu* menu, const QString& name, const QString& text, auto handler) {
+        QAction* action = menu->addAction(text);
+        action->setObjectName(name);
+        connect(action, &QAction::triggered, this, handler);
+        return action;
+    };
+
+    QMenu* file = bar->addMenu(QStringLiteral("&File"));
+    file->setObjectName(QStringLiteral("Menu_File"));
+    item(file, QStringLiteral("Menu_SaveProperties"), QStringLiteral("Save properties..."),
+         &MainForm::saveProperties);
+    file->addSeparator();
+    item(file, QStringLiteral("Menu_Exit"), QStringLiteral("Exit"), &QWidget::close);
+
+    QMenu* calculators = bar->addMenu(QStringLiteral("Calculators"));
+    calculators->setObjectName(QStringLiteral("Menu_Calculators"));
+    for (const CalculatorGroup group :
+         {CalculatorGroup::Resistors, CalculatorGroup::AttenuatorsAndLevels,
+          CalculatorGroup::Conversions, CalculatorGroup::Values, CalculatorGroup::BoardAndRf}) {
+        bool first = true;
+        for (const CalculatorEntry& calculator : catalogue_) {
+            const Page* page = pageOf(calculator.index);
+            if (calculator.group != group || !page)
+                continue;
+            if (std::exchange(first, false) && !calculators->isEmpty())
+                calculators->addSeparator();
+            // A lone "&" would give the item a mnemonic of its own.
+            QString text = PlainCaption(*page->row);
+            text.replace(QLatin1Char('&'), QStringLiteral("&&"));
+            const int index = calculator.index;
+            item(calculators, QStringLiteral("Menu_Calc_") + QLatin1String(calculator.code), text,
+                 [this, index] { showTab(index); });
+        }
+    }
+
+    QMenu* edit = bar->addMenu(QStringLiteral("Edit"));
+    edit->setObjectName(QStringLiteral("Menu_Edit"));
+    QAction* copy =
+        item(edit, QStringLiteral("Menu_Copy"), QStringLiteral("Copy"), &MainForm::copyValue);
+    item(edit, QStringLiteral("Menu_CopyAll"), QStringLiteral("Copy All Values"),
+         &MainForm::copyAllValues);
+    QAction* clear = item(edit, QStringLiteral("Menu_ClearAll"), QStringLiteral("Clear All"),
+                          &MainForm::clearAll);
+    connect(edit, &QMenu::aboutToShow, this, [this, copy, clear] {
+        const int b = copyBox();
+        copy->setEnabled(b >= 0 && PropertyList(st_, sheet()).hasValue(b));
+        const QPushButton* button = clearButton();
+        clear->setEnabled(button && button->isEnabled());
+    });
+
+    QMenu* help = bar->addMenu(QStringLiteral("&Help"));
+    help->setObjectName(QStringLiteral("Menu_Help"));
+    item(help, QStringLiteral("Menu_KeyStrokes"), QStringLiteral("Key Strokes\tF1"),
+         &MainForm::openHelp);
+    item(help, QStringLiteral("Menu_About"), QStringLiteral("About"), &MainForm::openAbout);
+    return bar;
 }
 
 // The first fourteen stand in two rows of seven, as they always have; each later group of
@@ -225,9 +297,9 @@ void MainForm::openDecimals() {
     runSmallWindow(window.get());
 }
 
-void MainForm::openProperties() {
+PropertyList::Sheet MainForm::sheet() {
     const CalculatorTab* page = tab(currentTab());
-    TabProperties::Sheet sheet;
+    PropertyList::Sheet sheet;
     sheet.tab = page->tabIndex();
     sheet.caption = PlainCaption(page->row());
     sheet.rowNames = page->propertyRowNames();
@@ -236,8 +308,49 @@ void MainForm::openProperties() {
         sheet.boxFilled[static_cast<size_t>(i)] = b && !b->text().isEmpty();
     }
     sheet.standard = st_.StdValSelected[static_cast<size_t>(sheet.tab)];
-    std::unique_ptr<QDialog> window(new TabProperties(st_, platform_, sheet, this));
+    return sheet;
+}
+
+void MainForm::openProperties() {
+    std::unique_ptr<QDialog> window(new TabProperties(st_, platform_, sheet(), this));
     runSmallWindow(window.get());
+}
+
+void MainForm::saveProperties() {
+    PropertyList(st_, sheet()).saveToFile(platform_, this);
+}
+
+int MainForm::copyBox() {
+    const int t = currentTab();
+    const CalculatorTab* page = tab(t);
+    // A menu opened from the keyboard may hold the focus itself; the box had it last.
+    const auto* focused = qobject_cast<const NumberBox*>(QApplication::focusWidget());
+    if (focused && page->isAncestorOf(focused))
+        return focused->index();
+    const int last = st_.LastBox[static_cast<size_t>(t)];
+    return page->box(last) ? last : -1;
+}
+
+void MainForm::copyValue() {
+    const int b = copyBox();
+    const PropertyList list(st_, sheet());
+    if (list.hasValue(b))
+        platform_.setClipboardText(list.rowText(b));
+}
+
+void MainForm::copyAllValues() {
+    platform_.setClipboardText(PropertyList(st_, sheet()).allText());
+}
+
+QPushButton* MainForm::clearButton() {
+    CalculatorTab* page = tab(currentTab());
+    return page->findChild<QPushButton*>(QStringLiteral("Command_") + QLatin1String(page->code()) +
+                                         QStringLiteral("_Clear"));
+}
+
+void MainForm::clearAll() {
+    if (QPushButton* clear = clearButton(); clear && clear->isEnabled())
+        clear->click();
 }
 
 void MainForm::stripRightClicked(Qt::KeyboardModifiers modifiers) {
@@ -260,6 +373,7 @@ void MainForm::unload() {
         if (page.tab) // a page never built has nothing of its own to keep
             page.tab->closing();
     SaveSettings(store_, st_, currentTab(), catalogue_);
+    placement_.save(*this);
     store_.sync();
 }
 

@@ -3,6 +3,8 @@
 #include "core/main_host.h"
 #include "core/shared_state.h"
 #include "core/tab_row.h"
+#include "core/window_placement.h"
+#include "windows/tab_properties.h"
 
 #include <QWidget>
 #include <array>
@@ -10,6 +12,7 @@
 #include <vector>
 
 class QDialog;
+class QMenuBar;
 class QPushButton;
 
 namespace oq {
@@ -21,8 +24,9 @@ class TabStrip;
 // The row of the tab strip a calculator stands in.
 int StripRowOf(const CalculatorEntry& calculator);
 
-// The main window: the tab strip with the calculators and the Exit button. Owns the shared state
-// for the whole run, reads the settings at start and writes back what changed when it closes.
+// The main window: the menu bar, the tab strip with the calculators and the Exit button. Owns the
+// shared state for the whole run, reads the settings at start and writes back what changed when it
+// closes.
 class MainForm : public QWidget, public MainHost {
     Q_OBJECT
   public:
@@ -49,6 +53,13 @@ class MainForm : public QWidget, public MainHost {
     // Brings the tab of the calculator with that index to the front.
     void showTab(int index);
 
+    // The menu's commands on the tab in front. Copy takes the number box with the focus, or the
+    // one that had it last.
+    void saveProperties();
+    void copyValue();
+    void copyAllValues();
+    void clearAll();
+
     // Brings back the start tab unless a small window's closing button asked to stay.
     void activationRule();
     // Saves the changed settings; runs once, however the program ends.
@@ -74,6 +85,12 @@ class MainForm : public QWidget, public MainHost {
     };
 
     void buildTabs(std::span<const TabRow> table);
+    QMenuBar* buildMenu();
+    // What the properties window lists of the tab in front.
+    PropertyList::Sheet sheet();
+    // The box of the tab in front that Copy takes; -1 when it has none.
+    int copyBox();
+    QPushButton* clearButton();
     CalculatorTab* build(Page& page);
     void buildRemainingPages();
     Page* pageOf(int index);
@@ -87,6 +104,7 @@ class MainForm : public QWidget, public MainHost {
     TabStrip* strip_ = nullptr;
     QPushButton* exit_ = nullptr;
     Catalogue catalogue_;
+    WindowPlacement placement_;
     std::vector<Page> pages_; // in strip order
     int entered_ = 0;         // the tab whose entry ran last
     bool built_ = false;

@@ -43,17 +43,29 @@ QSettingsStore::QSettingsStore(const QString& path)
     : settings_(path, QSettings::IniFormat) {}
 
 std::string QSettingsStore::read(const std::string& key, const std::string& fallback) {
-    const QString name = QStringLiteral("Settings/") + QString::fromStdString(key);
+    return readIn("Settings", key, fallback);
+}
+
+void QSettingsStore::write(const std::string& key, const std::string& text) {
+    writeIn("Settings", key, text);
+}
+
+std::string QSettingsStore::readIn(const std::string& group, const std::string& key,
+                                   const std::string& fallback) {
+    const QString name =
+        QString::fromStdString(group) + QLatin1Char('/') + QString::fromStdString(key);
     const QVariant value = settings_.value(name);
     if (!value.isValid())
         return fallback;
     return TextOf(value).toStdString();
 }
 
-void QSettingsStore::write(const std::string& key, const std::string& text) {
+void QSettingsStore::writeIn(const std::string& group, const std::string& key,
+                             const std::string& text) {
     if (!mayWrite())
         return;
-    const QString name = QStringLiteral("Settings/") + QString::fromStdString(key);
+    const QString name =
+        QString::fromStdString(group) + QLatin1Char('/') + QString::fromStdString(key);
     const QString value = QString::fromStdString(text);
     settings_.setValue(name, value);
     written_.insert(name, value);

@@ -24,6 +24,10 @@ class QSettingsStore : public SettingsStore {
     explicit QSettingsStore(const QString& path);
     std::string read(const std::string& key, const std::string& fallback) override;
     void write(const std::string& key, const std::string& text) override;
+    std::string readIn(const std::string& group, const std::string& key,
+                       const std::string& fallback) override;
+    void writeIn(const std::string& group, const std::string& key,
+                 const std::string& text) override;
     void sync() override;
 
     QString fileName() const { return settings_.fileName(); }

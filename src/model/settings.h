@@ -15,6 +15,12 @@ class SettingsStore {
     virtual ~SettingsStore() = default;
     virtual std::string read(const std::string& key, const std::string& fallback) = 0;
     virtual void write(const std::string& key, const std::string& text) = 0;
+    // The same in another section of the file ("Window"): what is not a calculation setting
+    // stays out of "Settings".
+    virtual std::string readIn(const std::string& group, const std::string& key,
+                               const std::string& fallback) = 0;
+    virtual void writeIn(const std::string& group, const std::string& key,
+                         const std::string& text) = 0;
     // Makes what was written durable; called once at closing.
     virtual void sync() {}
 };

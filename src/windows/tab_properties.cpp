@@ -23,11 +23,72 @@ const QString LineEnd = QStringLiteral("\r\n");
 
 } // namespace
 
+PropertyList::PropertyList(const SharedState& state, const Sheet& sheet)
+    : caption_(sheet.caption) {
+    const auto t = static_cast<size_t>(sheet.tab >= 0 && sheet.tab < TabSlots ? sheet.tab : 0);
+    for (size_t b = 0; b < MaxBoxes; ++b) {
+        if (sheet.rowNames[b].empty())
+            continue;
+        name_[b] = QString::fromStdString(sheet.rowNames[b]);
+        value_[b] = NotDefined;
+        if (sheet.standard)
+            value_[b] = QString::fromStdString(ValueText(state.StdValues[t][b]));
+        else if (sheet.boxFilled[b])
+            value_[b] = QString::fromStdString(ValueText(state.Values[t][b]));
+    }
+}
+
+bool PropertyList::hasValue(int index) const {
+    return index >= 0 && index < MaxBoxes && !value(index).isEmpty() && value(index) != NotDefined;
+}
+
+QString PropertyList::rowText(int index) const {
+    return rowName(index) + QStringLiteral(": ") + value(index) + LineEnd;
+}
+
+QString PropertyList::rowsText() const {
+    QString text;
+    for (int i = 0; i < MaxBoxes; ++i)
+        if (!value(i).isEmpty())
+            text += QLatin1Char(' ') + rowText(i);
+    return text;
+}
+
+QString PropertyList::allText() const {
+    return caption_ + QLatin1Char(':') + LineEnd + rowsText();
+}
+
+bool PropertyList::saveToFile(Platform& platform, QWidget* parent) const {
+    const QString title = QStringLiteral("Save ") + caption_ + QStringLiteral(" Values");
+    // The list ends with an empty line.
+    const QString text = QStringLiteral("Properties of ") + caption_ + QLatin1Char(':') + LineEnd +
+                         rowsText() + LineEnd;
+
+    Platform::SaveRequest request;
+    request.title = title;
+    request.folder = QDir::homePath();
+    request.defaultSuffix = QStringLiteral("txt");
+    request.filter = QStringLiteral("Text Files (*.txt)");
+    const QString path = platform.saveFileName(parent, request);
+    if (path.isEmpty())
+        return false;
+
+    // Bytes, not a text stream: the line ends stay CR LF on every system.
+    const QString reason = SaveFile(path, text.toUtf8());
+    if (!reason.isEmpty()) {
+        platform.critical(parent, title,
+                          QStringLiteral("The values could not be saved to\n%1\n\n%2")
+                              .arg(QDir::toNativeSeparators(path), reason));
+        return false;
+    }
+    return true;
+}
+
 TabProperties::TabProperties(SharedState& state, Platform& platform, Sheet sheet,
                              QWidget* mainWindow)
     : SmallWindow(state, mainWindow)
     , platform_(platform)
-    , caption_(sheet.caption)
+    , list_(state, sheet)
     , mainWindow_(mainWindow) {
     setObjectName(QStringLiteral("TabProperties"));
     setWindowTitle(QStringLiteral("Properties"));
@@ -35,11 +96,8 @@ TabProperties::TabProperties(SharedState& state, Platform& platform, Sheet sheet
     auto* layout = new QVBoxLayout(this);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    const auto t = static_cast<size_t>(sheet.tab >= 0 && sheet.tab < TabSlots ? sheet.tab : 0);
-    const auto& names = sheet.rowNames;
     QList<QWidget*> tabOrder;
     for (int i = 0; i < MaxBoxes; ++i) {
-        const auto b = static_cast<size_t>(i);
         auto* frame = new QGroupBox(QStringLiteral("N/A"), this);
         frame->setObjectName(QStringLiteral("Frame_Value(%1)").arg(i));
         auto* label = new QLabel(frame);
@@ -57,23 +115,16 @@ TabProperties::TabProperties(SharedState& state, Platform& platform, Sheet sheet
         row->addWidget(label, 1);
         row->addWidget(copy);
         layout->addWidget(frame);
-        valueLabel_[b] = label;
         tabOrder << copy;
 
         // Rows the tab does not fill keep "N/A", no value and a disabled Copy, out of sight.
-        if (names[b].empty()) {
+        if (list_.rowName(i).isEmpty()) {
             frame->hide();
             continue;
         }
-        rowName_[b] = QString::fromStdString(names[b]);
-        frame->setTitle(rowName_[b]);
-        QString value = NotDefined;
-        if (sheet.standard)
-            value = QString::fromStdString(ValueText(state_.StdValues[t][b]));
-        else if (sheet.boxFilled[b])
-            value = QString::fromStdString(ValueText(state_.Values[t][b]));
-        label->setText(value);
-        copy->setEnabled(value != NotDefined);
+        frame->setTitle(list_.rowName(i));
+        label->setText(list_.value(i));
+        copy->setEnabled(list_.hasValue(i));
     }
 
     auto* hint = new QLabel(QStringLiteral("To change the number of decimals on\n"
@@ -104,57 +155,23 @@ TabProperties::TabProperties(SharedState& state, Platform& platform, Sheet sheet
     connect(save, &QPushButton::clicked, this, &TabProperties::Command_Save_Click);
     connect(close, &QPushButton::clicked, this, &TabProperties::Command_OK_Click);
 
-    setWindowTitle(QStringLiteral(" Properties of ") + caption_);
-}
-
-QString TabProperties::rowsText() const {
-    QString text;
-    for (size_t i = 0; i < MaxBoxes; ++i) {
-        const QString value = valueLabel_[i]->text();
-        if (!value.isEmpty())
-            text += QLatin1Char(' ') + rowName_[i] + QStringLiteral(": ") + value + LineEnd;
-    }
-    return text;
+    setWindowTitle(QStringLiteral(" Properties of ") + list_.caption());
 }
 
 void TabProperties::Command_CopyVal_Click(int index) {
     if (index < 0 || index >= MaxBoxes)
         return;
-    const auto i = static_cast<size_t>(index);
-    platform_.setClipboardText(rowName_[i] + QStringLiteral(": ") + valueLabel_[i]->text() +
-                               LineEnd);
+    platform_.setClipboardText(list_.rowText(index));
 }
 
 void TabProperties::Command_CopyAllVal_Click() {
-    platform_.setClipboardText(caption_ + QLatin1Char(':') + LineEnd + rowsText());
+    platform_.setClipboardText(list_.allText());
     closeKeepingTab();
 }
 
 void TabProperties::Command_Save_Click() {
-    const QString caption = caption_;
-    const QString title = QStringLiteral("Save ") + caption + QStringLiteral(" Values");
-    // The list ends with an empty line.
-    const QString text = QStringLiteral("Properties of ") + caption + QLatin1Char(':') + LineEnd +
-                         rowsText() + LineEnd;
-
-    Platform::SaveRequest request;
-    request.title = title;
-    request.folder = QDir::homePath();
-    request.defaultSuffix = QStringLiteral("txt");
-    request.filter = QStringLiteral("Text Files (*.txt)");
-    const QString path = platform_.saveFileName(this, request);
-    if (path.isEmpty())
-        return;
-
-    // Bytes, not a text stream: the line ends stay CR LF on every system.
-    const QString reason = SaveFile(path, text.toUtf8());
-    if (!reason.isEmpty()) {
-        platform_.critical(this, title,
-                           QStringLiteral("The values could not be saved to\n%1\n\n%2")
-                               .arg(QDir::toNativeSeparators(path), reason));
-        return;
-    }
-    closeKeepingTab();
+    if (list_.saveToFile(platform_, this))
+        closeKeepingTab();
 }
 
 void TabProperties::Command_OK_Click() {

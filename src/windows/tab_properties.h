@@ -17,12 +17,11 @@ namespace oq {
 
 class Platform;
 
-// Lists every value of one tab at full precision, for copying or saving.
-class TabProperties : public SmallWindow {
-    Q_OBJECT
-
+// What the properties window lists of one tab, and the texts it copies and saves: the menu's
+// Copy, Copy All Values and Save properties give the same texts as the window's buttons.
+class PropertyList {
   public:
-    // What the window lists of one tab.
+    // What is listed of one tab.
     struct Sheet {
         int tab = 0;
         QString caption;                            // without mnemonics
@@ -30,6 +29,38 @@ class TabProperties : public SmallWindow {
         std::array<bool, MaxBoxes> boxFilled{};     // box i holds text in the main window
         bool standard = false;                      // list StdValues instead of Values
     };
+    PropertyList(const SharedState& state, const Sheet& sheet);
+
+    const QString& caption() const { return caption_; }
+    const QString& rowName(int index) const { return name_[static_cast<size_t>(index)]; }
+    // The value at full precision, "Not Defined", or empty for a row the tab does not fill.
+    const QString& value(int index) const { return value_[static_cast<size_t>(index)]; }
+    // Whether the row has a value to copy.
+    bool hasValue(int index) const;
+
+    // "name: value" CR LF: one row, as Copy puts it on the clipboard.
+    QString rowText(int index) const;
+    // The caption and every row, as Copy All puts them on the clipboard.
+    QString allText() const;
+    // Asks for a file and writes the list to it; false when cancelled or failed (the user is
+    // told why it failed).
+    bool saveToFile(Platform& platform, QWidget* parent) const;
+
+  private:
+    // " name: value" CR LF for every row that shows a value.
+    QString rowsText() const;
+
+    QString caption_;
+    std::array<QString, MaxBoxes> name_;
+    std::array<QString, MaxBoxes> value_;
+};
+
+// Lists every value of one tab at full precision, for copying or saving.
+class TabProperties : public SmallWindow {
+    Q_OBJECT
+
+  public:
+    using Sheet = PropertyList::Sheet;
     // The window opens directly below mainWindow.
     TabProperties(SharedState& state, Platform& platform, Sheet sheet, QWidget* mainWindow);
 
@@ -47,15 +78,11 @@ class TabProperties : public SmallWindow {
     void escapePressed() override { Command_OK_Click(); }
 
   private:
-    // " name: value" CR LF for every row that shows a value.
-    QString rowsText() const;
     void placeBelowMainWindow();
 
     Platform& platform_;
-    QString caption_;
+    PropertyList list_;
     QPointer<QWidget> mainWindow_;
-    std::array<QString, MaxBoxes> rowName_;
-    std::array<QLabel*, MaxBoxes> valueLabel_{};
 };
 
 } // namespace oq

@@ -1,8 +1,10 @@
 #include "core/tab_strip.h"
 #include "gui_test.h"
 
+#include <QAction>
 #include <QGroupBox>
 #include <QMap>
+#include <QMenuBar>
 
 namespace oq {
 namespace {
@@ -20,8 +22,8 @@ QChar Mnemonic(const QString& text) {
 }
 
 // Qt fires neither of two shortcuts on one letter, so with any tab in front every Alt letter of
-// the window is used once: the strip's captions, the window's buttons and the tab's own
-// controls. Only the pairs of captions the first fourteen tabs always shared are let be.
+// the window is used once: the strip's captions, the menu titles, the window's buttons and the
+// tab's own controls. Only the pairs of captions the first fourteen tabs always shared are let be.
 TEST_F(MainFormTest, NoAltLetterIsUsedTwice) {
     const QMap<QChar, QStringList> shared = {
         {u'R', {"&Resistor Power", "&Rise Time"}},  {u'P', {"&Parallel Resistors", "&PI-net"}},
@@ -37,6 +39,9 @@ TEST_F(MainFormTest, NoAltLetterIsUsedTwice) {
         for (const QAbstractButton* b : form->findChildren<QAbstractButton*>())
             if (!strip->isAncestorOf(b))
                 users[Mnemonic(b->text())] << b->text(); // the window's own
+        for (const QMenuBar* bar : form->findChildren<QMenuBar*>())
+            for (const QAction* title : bar->actions())
+                users[Mnemonic(title->text())] << title->text();
         const QWidget* page = strip->widget(t);
         for (const QAbstractButton* b : page->findChildren<QAbstractButton*>())
             users[Mnemonic(b->text())] << b->text();

@@ -32,6 +32,27 @@ TEST(SettingsFile, KeepsTextsAcrossStores) {
     QFile::remove(path);
 }
 
+// The window's place has a section of its own; the calculation settings keep theirs to themselves.
+TEST(SettingsFile, OtherSectionsStayApart) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString path = dir.filePath(QStringLiteral("Calculations.ini"));
+    {
+        QSettingsStore store(path);
+        store.write("Tab", "7");
+        store.writeIn("Window", "Left", "40");
+        store.sync();
+    }
+    const QSettings ini(path, QSettings::IniFormat);
+    EXPECT_EQ(ini.value(QStringLiteral("Window/Left")).toString(), QStringLiteral("40"));
+    EXPECT_EQ(ini.value(QStringLiteral("Settings/Tab")).toString(), QStringLiteral("7"));
+    EXPECT_FALSE(ini.contains(QStringLiteral("Settings/Left")));
+    QSettingsStore again(path);
+    EXPECT_EQ(again.readIn("Window", "Left", ""), "40");
+    EXPECT_EQ(again.read("Left", "none"), "none");
+    EXPECT_EQ(again.readIn("Window", "Tab", "none"), "none");
+}
+
 // Every key the program reads, as the program writes them, each decimals code naming its box:
 // 20 + tab + box / 10. A misspelt or misplaced key reads its default instead.
 const char* const EverySetting = R"([Settings]
