@@ -38,6 +38,8 @@ bool AsksForTextOnly(int argc, char** argv) {
 } // namespace
 
 int main(int argc, char** argv) {
+    // The program's own name: under X11 it is the class of the window, which the desktop entry
+    // names (StartupWMClass) to tie the window to its menu entry and icon.
     QCoreApplication::setApplicationName(QStringLiteral("ohmquill"));
     QCoreApplication::setApplicationVersion(QStringLiteral(OHMQUILL_VERSION));
     if (AsksForTextOnly(argc, argv))
@@ -46,6 +48,7 @@ int main(int argc, char** argv) {
     // Other arguments are left alone, as they always were: Qt takes its own (-platform, -style)
     // and the calculator has nothing to open.
     QApplication app(argc, argv);
+    // Under Wayland the entry is found by its file name instead.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.ohmquill.Ohmquill"));
 
     oq::QtPlatform platform;

@@ -1,5 +1,7 @@
 #include "core/controls.h"
 
+#include "core/readable_colours.h"
+
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -43,9 +45,7 @@ void FitToCaption(QAbstractButton* button) {
 }
 
 void MakeWarningLabel(QLabel* label) {
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, Qt::red);
-    label->setPalette(palette);
+    FollowTextColour(label, WarningColour);
     QFont font = label->font();
     font.setBold(true);
     label->setFont(font);

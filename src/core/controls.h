@@ -31,7 +31,7 @@ void SetCheckedSkipping(SharedState& state, QAbstractButton* button, bool checke
 // does not look like a click on it.
 void FitToCaption(QAbstractButton* button);
 
-// The red warning label of a tab, hidden until a calculation fails.
+// The red warning label of a tab, hidden until a calculation fails; its red reads on the theme.
 void MakeWarningLabel(QLabel* label);
 
 QString Qs(const std::string& text);

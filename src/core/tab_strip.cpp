@@ -69,15 +69,23 @@ TabStrip::TabStrip(QWidget* parent)
     layout->addWidget(stack_, 1);
     stack_->setFrameShape(QFrame::StyledPanel);
 
-    auto addShortcut = [this](QKeySequence keys, int delta) {
-        auto* shortcut = new QShortcut(keys, this);
+    // Shift+Tab reaches the program as Tab with Shift, as Backtab with Shift, or (X11, where
+    // Shift is spent on making Backtab) as Backtab alone, so a step back answers to each. One
+    // shortcut holds every sequence of a direction: where a key press matches two of them, Qt
+    // sends that one shortcut a single, ambiguous activation, and the strip moves by one tab.
+    auto addShortcut = [this](const QList<QKeySequence>& keys, int delta) {
+        auto* shortcut = new QShortcut(this);
+        shortcut->setKeys(keys);
         shortcut->setContext(Qt::WindowShortcut);
         connect(shortcut, &QShortcut::activated, this, [this, delta] { step(delta); });
+        connect(shortcut, &QShortcut::activatedAmbiguously, this, [this, delta] { step(delta); });
     };
-    addShortcut(QKeySequence(Qt::CTRL | Qt::Key_Tab), 1);
-    addShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), -1);
-    addShortcut(QKeySequence(Qt::CTRL | Qt::Key_PageDown), 1);
-    addShortcut(QKeySequence(Qt::CTRL | Qt::Key_PageUp), -1);
+    addShortcut({QKeySequence(Qt::CTRL | Qt::Key_Tab), QKeySequence(Qt::CTRL | Qt::Key_PageDown)},
+                1);
+    addShortcut({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab),
+                 QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab),
+                 QKeySequence(Qt::CTRL | Qt::Key_Backtab), QKeySequence(Qt::CTRL | Qt::Key_PageUp)},
+                -1);
 }
 
 // Rows are made as they are first needed; a row without tabs stays hidden.

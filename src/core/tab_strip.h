@@ -32,7 +32,8 @@ class StripRow : public QTabBar {
 
 // The tab strip of the main window: every caption in rows, so that they are visible at once
 // without scroll arrows, above one page area. Tabs are numbered in the order they were added;
-// Ctrl+Tab and Ctrl+PageDown step through them in that order, across the rows.
+// Ctrl+Tab and Ctrl+PageDown step through them in that order, across the rows; Ctrl+Shift+Tab
+// and Ctrl+PageUp step back.
 class TabStrip : public QWidget {
     Q_OBJECT
     Q_PROPERTY(int currentIndex READ currentIndex WRITE setCurrentIndex NOTIFY currentChanged)

@@ -1,6 +1,7 @@
 #include "windows/about_form.h"
 
 #include "core/platform.h"
+#include "core/readable_colours.h"
 #include "core/shared_state.h"
 
 #include <QHBoxLayout>
@@ -42,9 +43,7 @@ class LinkLabel : public QLabel {
         QFont underlined = font();
         underlined.setUnderline(true);
         setFont(underlined);
-        QPalette pal = palette();
-        pal.setColor(QPalette::WindowText, QColor(Qt::blue));
-        setPalette(pal);
+        FollowTextColour(this, LinkColour);
         // Room for the focus frame around the text.
         setMargin(2);
     }

@@ -1,6 +1,6 @@
-# Builds the Debian package, unpacks it into a scratch root and starts the program from there:
-# it answers --version and --help without a display, and runs headless for a moment without
-# crashing.
+# Builds the Debian package, checks what it carries (copyright, changelog, a stripped program),
+# unpacks it into a scratch root and starts the program from there: it answers --version and
+# --help without a display, and runs headless for a moment without crashing.
 #   cmake -DBUILD_DIR=<build> -DWORK_DIR=<scratch> -DVERSION=<x.y> -P package_check.cmake
 
 function(run)
@@ -12,7 +12,7 @@ function(run)
 endfunction()
 
 get_filename_component(cmake_dir ${CMAKE_COMMAND} DIRECTORY)
-foreach(tool cpack dpkg-deb dpkg-shlibdeps)
+foreach(tool cpack dpkg-deb dpkg-shlibdeps dpkg-parsechangelog gzip readelf)
     find_program(${tool}_path ${tool} HINTS ${cmake_dir})
     if(NOT ${tool}_path)
         message(FATAL_ERROR "${tool} is missing; scripts/setup installs it")
@@ -33,9 +33,30 @@ if(NOT out MATCHES "Version: ${VERSION}" OR NOT out MATCHES "libqt6widgets6")
     message(FATAL_ERROR "package fields:\n${out}")
 endif()
 
+# What Debian asks of every package's documentation folder.
+run(dpkg-deb --contents ${debs})
+foreach(doc copyright changelog.gz)
+    if(NOT out MATCHES " \\./usr/share/doc/ohmquill/${doc}\n")
+        message(FATAL_ERROR "the package lacks usr/share/doc/ohmquill/${doc}:\n${out}")
+    endif()
+endforeach()
+
 set(root ${WORK_DIR}/root)
 run(dpkg-deb -x ${debs} ${root})
 set(program ${root}/usr/bin/ohmquill)
+
+run(readelf -S --wide ${program})
+if(out MATCHES "\\.debug_|\\.symtab")
+    message(FATAL_ERROR "the packaged program is not stripped:\n${out}")
+endif()
+
+# The changelog's newest entry is this version.
+run(gzip -dc ${root}/usr/share/doc/ohmquill/changelog.gz)
+file(WRITE ${WORK_DIR}/changelog "${out}")
+run(dpkg-parsechangelog -l ${WORK_DIR}/changelog -S Version)
+if(NOT out STREQUAL "${VERSION}\n")
+    message(FATAL_ERROR "the changelog's newest entry is version '${out}', not ${VERSION}")
+endif()
 
 # No display at all: the answers must not need one. (The environment is set here rather than
 # through `cmake -E env`, so that the timeout below stops the program itself.)

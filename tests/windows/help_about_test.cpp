@@ -1,12 +1,16 @@
+#include "core/controls.h"
 #include "fake_platform.h"
 #include "gui_test.h"
 #include "model/shared_state.h"
+#include "palettes.h"
 #include "windows/about_form.h"
 #include "windows/help_form.h"
 
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
+#include <algorithm>
+#include <cmath>
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
@@ -153,6 +157,49 @@ TEST(AboutForm, EmailAddressOpensAMessageByMouseAndKeyboard) {
     // Enter on the address must not also press OK.
     EXPECT_TRUE(about.isVisible());
     EXPECT_FALSE(state.SkipChange);
+}
+
+// The contrast ratio of two colours by their relative luminance (WCAG 2).
+double Contrast(const QColor& a, const QColor& b) {
+    const auto luminance = [](const QColor& c) {
+        const auto linear = [](double v) {
+            return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+    };
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// The mail link and the red warnings read on a light and on a dark theme, also when the theme
+// changes while the window is open.
+TEST(AboutForm, LinkAndWarningColoursReadOnEveryTheme) {
+    SharedState state;
+    FakePlatform platform;
+    AboutForm about(state, platform, MainCaption, nullptr);
+    auto* eMail = FindChild<QLabel>(about, QStringLiteral("Label_eMail"));
+    ASSERT_NE(eMail, nullptr);
+    auto* warning = new QLabel(QStringLiteral("Wrong Value"), &about);
+    MakeWarningLabel(warning);
+
+    struct Theme {
+        const char* name;
+        QPalette palette;
+    };
+    for (const Theme& theme : {Theme{"light", LightPalette()}, Theme{"dark", DarkPalette()},
+                               Theme{"light again", LightPalette()}}) {
+        SCOPED_TRACE(theme.name);
+        about.setPalette(theme.palette);
+        const QColor window = theme.palette.color(QPalette::Window);
+        const QColor link = eMail->palette().color(QPalette::WindowText);
+        const QColor red = warning->palette().color(QPalette::WindowText);
+        EXPECT_GE(Contrast(link, window), 4.5) << link.name().toStdString();
+        EXPECT_GE(Contrast(red, window), 4.5) << red.name().toStdString();
+        EXPECT_GT(red.red(), 2 * std::max(red.green(), red.blue())) << red.name().toStdString();
+        EXPECT_EQ(eMail->palette().color(QPalette::Window), window);
+    }
+    // Where the theme's own link colour reads, it is kept.
+    EXPECT_EQ(eMail->palette().color(QPalette::WindowText), LightPalette().color(QPalette::Link));
 }
 
 TEST(MailtoUrl, AddsThePrefixOnceAndJoinsSubjectAndBodyAsGiven) {

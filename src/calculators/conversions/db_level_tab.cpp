@@ -87,6 +87,8 @@ DbLevelTab::DbLevelTab(MainHost& host, const TabRow& row, QWidget* parent)
     changeSign_ = new QPushButton(QStringLiteral("Change sign"), this);
     changeSign_->setObjectName(QStringLiteral("Command_DB2_ChangeSign"));
     changeSign_->setEnabled(false);
+    // Tab goes from box to box past it; the mouse still reaches it.
+    changeSign_->setFocusPolicy(Qt::ClickFocus);
     connect(changeSign_, &QPushButton::clicked, this, [this] { Command_DB2_ChangeSign_Click(); });
 
     auto* controls = new QVBoxLayout;

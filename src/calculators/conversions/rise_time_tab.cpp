@@ -81,6 +81,10 @@ RiseTimeTab::RiseTimeTab(MainHost& host, const TabRow& row, QWidget* parent)
 
     clear_ = addClearButton([this] { Command_TR_Clear_Click(); });
     arrange(grid, {}, clear_); // no schematic: the controls take the whole page
+
+    // Also for the program's own writes, which the change handler ignores.
+    connect(box(Sys), &QLineEdit::textChanged, this, [this] { updateLowerTabStops(); });
+    updateLowerTabStops();
 }
 
 // Runs with SkipChange held: the written box and the unit selections compute nothing.
@@ -222,10 +226,22 @@ void RiseTimeTab::boxDoubleClick(int index) {
     wrongValue_[1]->hide();
 }
 
+bool RiseTimeTab::lacksSystemTr() const {
+    return TextValue(box(Sys)->text().toStdString()) == 0;
+}
+
+// A click on a lower box sends the focus back to the system rise time; Tab must not land there
+// too, or it could never leave that box.
+void RiseTimeTab::updateLowerTabStops() {
+    const Qt::FocusPolicy policy = lacksSystemTr() ? Qt::ClickFocus : Qt::StrongFocus;
+    box(Meas)->setFocusPolicy(policy);
+    box(Dut)->setFocusPolicy(policy);
+}
+
 // The lower calculator needs the system rise time first.
 void RiseTimeTab::boxGotFocus(int index) {
     lastBox() = static_cast<int16_t>(index);
-    if (index >= Meas && TextValue(box(Sys)->text().toStdString()) == 0) {
+    if (index >= Meas && lacksSystemTr()) {
         sysTr_->show();
         box(Sys)->setFocus();
     }

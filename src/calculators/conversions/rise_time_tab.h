@@ -40,6 +40,9 @@ class RiseTimeTab : public CalculatorTab {
     void showValue(int index);
     void emptyBox(int index);
     void updateClear();
+    // The lower calculator cannot start before the system rise time has a value.
+    bool lacksSystemTr() const;
+    void updateLowerTabStops();
 
     std::array<std::optional<UnitChoice>, 2> units_;
     std::array<QLabel*, 2> wrongValue_{};
