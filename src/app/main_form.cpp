@@ -208,6 +208,8 @@ void MainForm::buildRemainingPages() {
         return;
     for (Page& page : pages_)
         build(page);
+    // The window stands where the desktop put it for its first frame.
+    placement_.shown(*this);
     // The desktop reads the icon when it lists the window, not for its first frame.
     setWindowIcon(QIcon(QStringLiteral(":/icons/org.ohmquill.Ohmquill.svg")));
     if (QWindow* handle = windowHandle())

@@ -27,7 +27,7 @@ WindowPlacement::WindowPlacement(SettingsStore& store)
     }
 }
 
-void WindowPlacement::restore(QWidget& window) const {
+void WindowPlacement::restore(QWidget& window) {
     for (bool known : known_)
         if (!known)
             return;
@@ -38,13 +38,21 @@ void WindowPlacement::restore(QWidget& window) const {
         if (screen->availableGeometry().contains(place)) {
             window.resize(place.size());
             window.move(place.topLeft());
+            start_ = place;
             return;
         }
     }
 }
 
+void WindowPlacement::shown(const QWidget& window) {
+    if (start_.isNull())
+        start_ = QRect(window.pos(), window.size());
+}
+
 void WindowPlacement::save(const QWidget& window) {
     if (window.windowState() & (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen))
+        return;
+    if (start_.isNull() || QRect(window.pos(), window.size()) == start_)
         return;
     const int now[4] = {window.x(), window.y(), window.width(), window.height()};
     for (int i = 0; i < 4; ++i) {
