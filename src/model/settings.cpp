@@ -4,16 +4,29 @@
 
 #include <cmath>
 #include <limits>
-#include <utility>
 
 namespace oq {
 
-std::vector<DecimalsKey> DecimalsKeys(Catalogue catalogue) {
-    std::vector<DecimalsKey> keys;
-    for (const CalculatorEntry& c : catalogue)
+namespace {
+// Visits the settings of the catalogue's calculators in the order they are read and written:
+// calculator by calculator, each box's decimals key, with the number tab's entry location in the
+// number tab's place.
+template <typename OnKey, typename OnLocation>
+void InKeptOrder(Catalogue catalogue, OnKey onKey, OnLocation onLocation) {
+    for (const CalculatorEntry& c : catalogue) {
+        if (c.index == TabNC)
+            onLocation();
         for (int b = 0; b < c.boxCount; ++b)
             if (const CatalogueBox& box = c.boxes[static_cast<size_t>(b)]; box.decimalsKey)
-                keys.push_back({box.decimalsKey, c.index, b, box.decimalsDefault});
+                onKey(DecimalsKey{box.decimalsKey, c.index, b, box.decimalsDefault});
+    }
+}
+} // namespace
+
+std::vector<DecimalsKey> DecimalsKeys(Catalogue catalogue) {
+    std::vector<DecimalsKey> keys;
+    InKeptOrder(
+        catalogue, [&](const DecimalsKey& key) { keys.push_back(key); }, [] {});
     return keys;
 }
 
@@ -24,11 +37,6 @@ namespace {
 const char* const NCLocationKey = "NC New Entry Location";
 const char* const TabKey = "Tab";
 const char* const RiseTimeKey = "TR System Rise Time";
-
-// The number tab's setting is read and written in the number tab's place among the decimals keys.
-bool ncLocationComesBefore(const DecimalsKey& entry) {
-    return entry.tab > TabNC;
-}
 
 // A code too large for single precision reads as free form rather than as infinity.
 float decimalsCode(const std::string& text) {
@@ -50,17 +58,12 @@ int startTab(const std::string& text, Catalogue catalogue) {
 } // namespace
 
 void LoadSettings(SettingsStore& store, CalculationState& state, Catalogue catalogue) {
-    bool ncRead = false;
-    auto readNcLocation = [&] {
-        if (!std::exchange(ncRead, true))
-            state.NCNewEntryLocation = store.read(NCLocationKey, "0001");
-    };
-    for (const DecimalsKey& entry : DecimalsKeys(catalogue)) {
-        if (ncLocationComesBefore(entry))
-            readNcLocation();
-        state.Decimals[entry.tab][entry.box] = decimalsCode(store.read(entry.key, entry.fallback));
-    }
-    readNcLocation();
+    InKeptOrder(
+        catalogue,
+        [&](const DecimalsKey& key) {
+            state.Decimals[key.tab][key.box] = decimalsCode(store.read(key.key, key.fallback));
+        },
+        [&] { state.NCNewEntryLocation = store.read(NCLocationKey, "0001"); });
     state.DecimalsAtStart = state.Decimals;
     state.StartTab = startTab(store.read(TabKey, "0"), catalogue);
     const double riseTime = TextValue(store.read(RiseTimeKey, ""));
@@ -69,18 +72,16 @@ void LoadSettings(SettingsStore& store, CalculationState& state, Catalogue catal
 
 void SaveSettings(SettingsStore& store, const CalculationState& state, int currentTab,
                   Catalogue catalogue) {
-    bool ncWritten = !state.NCEntryLocationChanged;
-    auto writeNcLocation = [&] {
-        if (!std::exchange(ncWritten, true))
-            store.write(NCLocationKey, state.NCNewEntryLocation);
-    };
-    for (const DecimalsKey& entry : DecimalsKeys(catalogue)) {
-        if (ncLocationComesBefore(entry))
-            writeNcLocation();
-        if (state.DecimalsChanged[entry.tab][entry.box])
-            store.write(entry.key, DecimalsText(state.Decimals[entry.tab][entry.box]));
-    }
-    writeNcLocation();
+    InKeptOrder(
+        catalogue,
+        [&](const DecimalsKey& key) {
+            if (state.DecimalsChanged[key.tab][key.box])
+                store.write(key.key, DecimalsText(state.Decimals[key.tab][key.box]));
+        },
+        [&] {
+            if (state.NCEntryLocationChanged)
+                store.write(NCLocationKey, state.NCNewEntryLocation);
+        });
     if (state.TRSysRiseTimeChanged)
         store.write(RiseTimeKey, state.TRSysRiseTimeText);
     if (currentTab != state.StartTab)
