@@ -5,8 +5,11 @@
 #include "palettes.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QGridLayout>
 #include <QLabel>
+#include <QTest>
+#include <map>
 
 namespace oq {
 namespace {
@@ -103,6 +106,62 @@ TEST_F(Look, EveryBoxSitsInOneGridWithItsUnit) {
             }
         }
     }
+}
+
+} // namespace
+} // namespace oq
+
+namespace oq {
+namespace {
+
+// A red warning or the serial tab's pair list appearing does not make the window grow, and
+// nothing on the page moves for a warning: its room is kept from the start.
+TEST_F(Look, WarningsAndListsAppearWithoutGrowingTheWindow) {
+    for (int t = 0; t < form->strip()->count(); ++t)
+        form->tab(t); // every page built, as it is soon after the window shows
+    QCoreApplication::processEvents();
+    const QSize start = form->size(), least = form->minimumSizeHint();
+    auto keepsSize = [&](const char* what) {
+        QCoreApplication::processEvents();
+        EXPECT_EQ(form->size(), start) << what;
+        EXPECT_EQ(form->minimumSizeHint(), least) << what;
+    };
+    auto places = [this](int tab) {
+        QCoreApplication::processEvents();
+        std::map<QString, QPoint> at;
+        for (QWidget* w : form->tab(tab)->findChildren<QWidget*>())
+            if (w->isVisible())
+                at[w->objectName()] = w->mapTo(form.get(), QPoint());
+        return at;
+    };
+    for (const int tab : {TabPI, TabT}) {
+        selectTab(tab);
+        const QString c = QLatin1String(tab == TabPI ? "PI" : "T");
+        type(QStringLiteral("Text_%1(0)").arg(c), QStringLiteral("75"));
+        type(QStringLiteral("Text_%1(1)").arg(c), QStringLiteral("50"));
+        // The least attenuation is filled in; typing 1 dB over it is too little.
+        ASSERT_FALSE(label(QStringLiteral("Label_%1_WrongValue").arg(c))->isVisible());
+        const auto before = places(tab);
+        NumberBox* attenuation = box(QStringLiteral("Text_%1(2)").arg(c));
+        attenuation->setFocus();
+        attenuation->selectAll();
+        QTest::keyClicks(attenuation, QStringLiteral("1"));
+        ASSERT_TRUE(label(QStringLiteral("Label_%1_WrongValue").arg(c))->isVisible());
+        for (const auto& [name, point] : places(tab))
+            if (before.count(name)) {
+                EXPECT_EQ(point, before.at(name)) << name.toStdString();
+            }
+        keepsSize(tab == TabPI ? "PI-net warning" : "T-net warning");
+    }
+    selectTab(TabSR);
+    click(QStringLiteral("Option_SR(2)"));
+    type(QStringLiteral("Text_SR(0)"), QStringLiteral("1234"));
+    auto* tolerance = form->findChild<QComboBox*>(QStringLiteral("Combo_SR_Percent"));
+    ASSERT_NE(tolerance, nullptr);
+    tolerance->setCurrentIndex(tolerance->findText(QStringLiteral("5")));
+    click(QStringLiteral("Command_SR_Calculate"));
+    EXPECT_TRUE(widget(QStringLiteral("Combo_SR_Result"))->isVisible());
+    keepsSize("serial pair list");
 }
 
 } // namespace
