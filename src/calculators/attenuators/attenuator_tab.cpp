@@ -106,7 +106,7 @@ AttenuatorTab::AttenuatorTab(MainHost& host, const TabRow& row, Network network,
     wrongValue_ = addLabel(("Label_" + std::string(c) + "_WrongValue").c_str(),
                            QStringLiteral("Incorrect Value"));
     MakeWarningLabel(wrongValue_);
-    grid->addWidget(wrongValue_, 6, 1);
+    grid->addWidget(wrongValue_, 2, ExtraColumn); // beside what is most often wrong
 
     clear_ = addClearButton([this] { Command_Clear_Click(); });
     std_.attach({reading_[0], reading_[1], minAtt_, copy_}, clear_,
