@@ -27,7 +27,33 @@ add_custom_command(OUTPUT ${CMAKE_CURRENT_BINARY_DIR}/changelog.gz
                    DEPENDS ${CMAKE_CURRENT_BINARY_DIR}/changelog VERBATIM)
 add_custom_target(ohmquill_changelog ALL DEPENDS ${CMAKE_CURRENT_BINARY_DIR}/changelog.gz)
 
-install(TARGETS ohmquill RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# The command line's manual page, written by help2man from its --help and --version, dated with
+# the release so that two builds give the same page; and its bash completion, which the program
+# writes from the same commands.
+find_program(OHMQUILL_HELP2MAN help2man REQUIRED)
+execute_process(COMMAND date -u -d ${OHMQUILL_RELEASE_DATE} +%s OUTPUT_VARIABLE release_epoch
+                OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
+set(cli_man ${CMAKE_CURRENT_BINARY_DIR}/ohmquill-cli.1)
+add_custom_command(OUTPUT ${cli_man}.gz
+                   COMMAND ${CMAKE_COMMAND} -E env SOURCE_DATE_EPOCH=${release_epoch}
+                           ${OHMQUILL_HELP2MAN} --no-info --section 1
+                           --name "every Ohmquill calculator from the command line"
+                           --include ${CMAKE_CURRENT_SOURCE_DIR}/dist/ohmquill-cli.h2m
+                           --output ${cli_man} $<TARGET_FILE:ohmquill-cli>
+                   COMMAND ${OHMQUILL_GZIP} -9nf ${cli_man}
+                   DEPENDS ohmquill-cli dist/ohmquill-cli.h2m VERBATIM)
+set(cli_completion ${CMAKE_CURRENT_BINARY_DIR}/ohmquill-cli.bash)
+add_custom_command(OUTPUT ${cli_completion}
+                   COMMAND ${CMAKE_COMMAND} -DCLI=$<TARGET_FILE:ohmquill-cli>
+                           -DOUTPUT=${cli_completion}
+                           -P ${CMAKE_CURRENT_SOURCE_DIR}/cmake/cli_completion.cmake
+                   DEPENDS ohmquill-cli cmake/cli_completion.cmake VERBATIM)
+add_custom_target(ohmquill_cli_docs ALL DEPENDS ${cli_man}.gz ${cli_completion})
+
+install(TARGETS ohmquill ohmquill-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(FILES ${cli_man}.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${cli_completion} DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions
+        RENAME ohmquill-cli)
 install(FILES dist/${OHMQUILL_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES assets/icons/${OHMQUILL_APP_ID}.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
@@ -43,7 +69,8 @@ set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Calculator for everyday electronics work"
 string(CONCAT CPACK_PACKAGE_DESCRIPTION
     "Resistor power, voltage divider, serial and parallel resistors with standard-value pairs, "
     "PI-net and T-net attenuators, dB and level conversions, rise time, reactance, number bases "
-    "and op-amp gain networks, computed as you type.")
+    "and op-amp gain networks, computed as you type; ohmquill-cli answers the same from the "
+    "command line, in text or JSON.")
 set(CPACK_PACKAGE_HOMEPAGE_URL "https://www.ohmquill.org/")
 set(CPACK_PACKAGE_CONTACT "The Ohmquill developers <qz@ohmquill.org>")
 set(CPACK_RESOURCE_FILE_LICENSE ${CMAKE_CURRENT_SOURCE_DIR}/LICENSE)

@@ -5,10 +5,12 @@
 // It stops on: a crash or undefined behaviour (the sanitizers); any text with "inf" or "nan"; a
 // number that does not come back from its own text (to its 15 significant digits, and exactly
 // once it has them); a box text that reads back further from its value than its decimals allow;
-// a series result that is no member of its series where the rules ask for one.
+// a series result that is no member of its series where the rules ask for one; a value the
+// command line reads that is not finite, or that a box would read otherwise.
 #include "model/checked.h"
 #include "model/notation.h"
 #include "model/shared_state.h"
+#include "model/si_value.h"
 #include "model/standard_series.h"
 
 #include <algorithm>
@@ -19,6 +21,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <optional>
 #include <string>
 
 namespace {
@@ -164,6 +167,24 @@ void CheckSeries(double v, int direction, bool rangeGuard) {
 
 } // namespace
 
+// The command line's reader: a text it takes whole is a finite number, the one a box reads when
+// the text is plain; and every number the program writes reads back through it.
+void CheckSiValue(const std::string& text, double x) {
+    if (const std::optional<double> v = ReadSiValue(text)) {
+        if (!std::isfinite(*v))
+            Fail("ReadSiValue gave no finite number", text);
+        if (text.find_first_not_of("0123456789.+-eE") == std::string::npos && *v != Read(text))
+            Fail("ReadSiValue and TextValue differ", text);
+    }
+    if (!std::isfinite(x))
+        return;
+    std::string written = NumberText(x);
+    written.erase(0, written.find_first_not_of(' '));
+    const std::optional<double> back = ReadSiValue(written);
+    if (!back || *back != Read(written))
+        Fail("a written number does not read back", written);
+}
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string text(reinterpret_cast<const char*>(data), size);
     const double typed = Read(text);
@@ -188,6 +209,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (const double x : {typed, bits}) {
         CheckTexts(x, code, unit, knownCode);
         CheckSeries(x, direction, rangeGuard);
+        CheckSiValue(text, x);
     }
     return 0;
 }

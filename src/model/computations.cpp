@@ -363,6 +363,22 @@ std::optional<Series> SeriesNamed(std::string_view name) {
     return series;
 }
 
+std::vector<std::string> ChoiceValues(std::string_view choice) {
+    if (choice == "series")
+        return {"E-24", "E-96"};
+    if (choice == "tolerance")
+        return ToleranceEntries();
+    if (choice == "power")
+        return {"0", "1"};
+    if (choice == "kind")
+        return {"attenuation", "gain"};
+    if (choice == "ratio")
+        return {"voltage", "power"};
+    if (choice == "ref")
+        return {"dbm", "dbu", "dbv"};
+    return {};
+}
+
 // ---- resistor power -------------------------------------------------------------------------
 
 Outcome ComputeResistorPower(const ComputationInput& in) {
@@ -435,14 +451,12 @@ Outcome ComputeVoltageDivider(const ComputationInput& in) {
                 throw CalcError("negative resistance");
         }
         if (series) {
-            // The resistors that were not the unknown are snapped; the output they really give,
-            // or the unknown, follows from them.
+            // Both resistors are snapped, a computed one too: the pair to buy. The output they
+            // really give follows from them (the input, when that was the unknown).
             DividerValues s = v;
-            if (m != DivR1)
-                s[DivR1] = Snap(*series, v[DivR1]);
-            if (m != DivR2)
-                s[DivR2] = Snap(*series, v[DivR2]);
-            const int unknown = m == DivU || m == DivR1 || m == DivR2 ? m : DivU1;
+            s[DivR1] = Snap(*series, v[DivR1]);
+            s[DivR2] = Snap(*series, v[DivR2]);
+            const int unknown = m == DivU ? DivU : DivU1;
             s[static_cast<size_t>(unknown)] = DividerUnknown(unknown, s);
             s[DivSum] = Add(s[DivR1], s[DivR2]);
             v = s;

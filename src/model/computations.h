@@ -14,10 +14,12 @@
 namespace oq {
 
 struct ComputationInfo {
-    const char* code;                 // "rp"
-    Computation compute;              // nullptr never: every row computes
-    std::vector<std::string> names;   // the numbers it takes, in the tab's order
-    std::vector<std::string> results; // the numbers a Done outcome holds, in the tab's order
+    const char* code;    // "rp"
+    Computation compute; // nullptr never: every row computes
+    // The numbers it takes, and those a Done outcome holds, in the tab's order: the i-th result
+    // is the catalogue's box i, whose decimals and unit the command line writes it with.
+    std::vector<std::string> names;
+    std::vector<std::string> results;
     std::vector<std::string> choices; // the texts it takes ("series", "tolerance", "ref" ...)
     const char* needs;                // which names make a computation, for a usage message
     const char* example;              // one working input: "u=12 r=470"
@@ -31,6 +33,10 @@ Computation ComputationFor(std::string_view code);
 
 // The series a "series" text names; none for a name no calculator knows.
 std::optional<Series> SeriesNamed(std::string_view name);
+
+// The texts a choice takes when they form a short list ("kind": attenuation, gain), for the
+// command line's flags, help and completion; empty for a choice whose text is free (digits).
+std::vector<std::string> ChoiceValues(std::string_view choice);
 
 Outcome ComputeResistorPower(const ComputationInput& in);       // rp
 Outcome ComputeVoltageDivider(const ComputationInput& in);      // vd

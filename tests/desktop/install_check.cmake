@@ -27,11 +27,14 @@ run(${CMAKE_COMMAND} -E env DESTDIR=${root} ${CMAKE_COMMAND} --install ${BUILD_D
 
 set(expected
     usr/bin/ohmquill
+    usr/bin/ohmquill-cli
     usr/share/applications/org.ohmquill.Ohmquill.desktop
+    usr/share/bash-completion/completions/ohmquill-cli
     usr/share/doc/ohmquill/LICENSE
     usr/share/doc/ohmquill/changelog.gz
     usr/share/doc/ohmquill/copyright
     usr/share/icons/hicolor/scalable/apps/org.ohmquill.Ohmquill.svg
+    usr/share/man/man1/ohmquill-cli.1.gz
     usr/share/metainfo/org.ohmquill.Ohmquill.metainfo.xml)
 file(GLOB_RECURSE installed RELATIVE ${root} ${root}/*)
 list(SORT installed)
@@ -57,10 +60,31 @@ if(NOT entry MATCHES "\nStartupWMClass=ohmquill\n")
     message(FATAL_ERROR "the desktop entry does not name the window class ohmquill")
 endif()
 
-execute_process(COMMAND readelf -S --wide ${root}/usr/bin/ohmquill OUTPUT_VARIABLE sections
-                RESULT_VARIABLE rc)
-if(NOT rc EQUAL 0 OR sections MATCHES "\\.debug_|\\.symtab")
-    message(FATAL_ERROR "the installed program is not stripped:\n${sections}")
+foreach(program ohmquill ohmquill-cli)
+    execute_process(COMMAND readelf -S --wide ${root}/usr/bin/${program}
+                    OUTPUT_VARIABLE sections RESULT_VARIABLE rc)
+    if(NOT rc EQUAL 0 OR sections MATCHES "\\.debug_|\\.symtab")
+        message(FATAL_ERROR "the installed ${program} is not stripped:\n${sections}")
+    endif()
+endforeach()
+
+# The command line's manual page comes from its own --help, gzipped without a name or time
+# stamp; its completion is a bash script that completes it.
+file(READ ${root}/usr/share/man/man1/ohmquill-cli.1.gz header HEX LIMIT 8)
+if(NOT header MATCHES "^1f8b08(00|01|02|04|05|06|07)00000000$")
+    message(FATAL_ERROR "ohmquill-cli.1.gz carries a name or a time stamp: ${header}")
+endif()
+execute_process(COMMAND gzip -dc ${root}/usr/share/man/man1/ohmquill-cli.1.gz
+                OUTPUT_VARIABLE page RESULT_VARIABLE rc)
+if(NOT rc EQUAL 0 OR NOT page MATCHES "\n\\.TH OHMQUILL-CLI \"1\""
+   OR NOT page MATCHES "ohmquill\\\\-cli pi ")
+    message(FATAL_ERROR "the manual page of ohmquill-cli is not its help:\n${page}")
+endif()
+set(completion ${root}/usr/share/bash-completion/completions/ohmquill-cli)
+run(bash -n ${completion})
+file(READ ${completion} script)
+if(NOT script MATCHES "\ncomplete -F _ohmquill_cli ohmquill-cli\n")
+    message(FATAL_ERROR "the completion does not complete ohmquill-cli:\n${script}")
 endif()
 
 file(READ ${root}/usr/share/doc/ohmquill/copyright copyright)

@@ -40,6 +40,13 @@ foreach(doc copyright changelog.gz)
         message(FATAL_ERROR "the package lacks usr/share/doc/ohmquill/${doc}:\n${out}")
     endif()
 endforeach()
+# The command line with its manual page and completion.
+foreach(file bin/ohmquill-cli share/man/man1/ohmquill-cli.1.gz
+        share/bash-completion/completions/ohmquill-cli)
+    if(NOT out MATCHES " \\./usr/${file}\n")
+        message(FATAL_ERROR "the package lacks usr/${file}:\n${out}")
+    endif()
+endforeach()
 
 set(root ${WORK_DIR}/root)
 run(dpkg-deb -x ${debs} ${root})
@@ -70,6 +77,21 @@ endif()
 run(${program} --help)
 if(NOT out MATCHES "--version" OR NOT out MATCHES "--help")
     message(FATAL_ERROR "--help printed: '${out}'")
+endif()
+
+# The command line needs no display either, and no toolkit library at all.
+set(cli ${root}/usr/bin/ohmquill-cli)
+run(readelf -d ${cli})
+if(out MATCHES "libQt")
+    message(FATAL_ERROR "ohmquill-cli links a Qt library:\n${out}")
+endif()
+run(${cli} --version)
+if(NOT out STREQUAL "ohmquill-cli ${VERSION}\n")
+    message(FATAL_ERROR "ohmquill-cli --version printed: '${out}'")
+endif()
+run(${cli} cz --c 1u --f 1k)
+if(NOT out MATCHES "\nz = 159\\.15 \\(159\\.15 ohm\\)\n")
+    message(FATAL_ERROR "ohmquill-cli cz printed: '${out}'")
 endif()
 
 # A real start, headless and with settings of its own; it must still be running when stopped.
