@@ -9,6 +9,7 @@
 #include <nlohmann/json.hpp>
 #include <sstream>
 #include <sys/wait.h>
+#include <unistd.h>
 
 // The built ohmquill-cli, run as a user runs it: its printed lines, its JSON and its exit status
 // against what the model computes for the same input.
@@ -30,18 +31,22 @@ std::string Slurp(const std::string& path) {
     return s.str();
 }
 
+// A scratch file of this test process: ctest runs the tests of this file side by side.
+std::string Scratch(const char* name) {
+    return testing::TempDir() + "cli_" + std::to_string(getpid()) + "_" + name;
+}
+
 // Through the shell, each argument quoted, so that it arrives exactly as written here.
 Ran RunCli(const std::vector<std::string>& args) {
     std::string line = std::string("'") + OHMQUILL_CLI + "'";
     for (const std::string& a : args)
         line += " '" + a + "'";
-    const std::string dir = testing::TempDir();
-    line += " >" + dir + "cli_out 2>" + dir + "cli_err";
+    line += " >" + Scratch("out") + " 2>" + Scratch("err");
     const int raw = std::system(line.c_str());
     Ran r;
     r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    r.out = Slurp(dir + "cli_out");
-    r.err = Slurp(dir + "cli_err");
+    r.out = Slurp(Scratch("out"));
+    r.err = Slurp(Scratch("err"));
     return r;
 }
 
@@ -339,7 +344,7 @@ TEST(Cli, EveryCommandsHelpAndExample) {
 
 // The command line is a terminal tool: no windowing library comes with it.
 TEST(Cli, LinksNoToolkit) {
-    const std::string listed = testing::TempDir() + "cli_needed";
+    const std::string listed = Scratch("needed");
     const std::string line = std::string("readelf -d '") + OHMQUILL_CLI + "' >" + listed;
     ASSERT_EQ(std::system(line.c_str()), 0);
     const std::string needed = Slurp(listed);
@@ -350,17 +355,17 @@ TEST(Cli, LinksNoToolkit) {
 
 // The installed completion offers each command's names, its value flags and a choice's texts.
 TEST(Cli, BashCompletionOffersNamesAndTexts) {
-    const std::string dir = testing::TempDir();
+    const std::string script = Scratch("completion.bash"), offered = Scratch("words");
     {
-        std::ofstream script(dir + "cli_completion.bash");
-        script << BashCompletion();
+        std::ofstream out(script);
+        out << BashCompletion();
     }
     auto complete = [&](const std::string& words, int cword) {
-        const std::string line = "bash -c 'source " + dir + "cli_completion.bash; COMP_WORDS=(" +
-                                 words + "); COMP_CWORD=" + std::to_string(cword) +
-                                 "; _ohmquill_cli; echo \"${COMPREPLY[*]}\"' >" + dir + "cli_words";
+        const std::string line = "bash -c 'source " + script + "; COMP_WORDS=(" + words +
+                                 "); COMP_CWORD=" + std::to_string(cword) +
+                                 "; _ohmquill_cli; echo \"${COMPREPLY[*]}\"' >" + offered;
         EXPECT_EQ(std::system(line.c_str()), 0);
-        return Slurp(dir + "cli_words");
+        return Slurp(offered);
     };
     EXPECT_NE(complete("ohmquill-cli d", 1).find("db1 db2"), std::string::npos);
     const std::string db1 = complete("ohmquill-cli db1 --", 2);
