@@ -190,9 +190,9 @@ Outcome Pairs(Pairing how, std::string_view code, const ComputationInput& in) {
             return Usage(info, "tolerance is one of 0, 0.1 ... 1, 1.5 ... 5 (percent)");
         if (!TypedInRange(in))
             return Refused(IncorrectValue);
-        const bool e96 = series.value_or(Series::E96) == Series::E96;
         try {
-            const PairSearch found = SearchPairs(how, e96, r, *tolerance, StartDecimals);
+            const PairSearch found =
+                SearchPairs(how, series.value_or(Series::E96), r, *tolerance, StartDecimals);
             out.results["r"] = r;
             out.results["standard_target"] = found.targetIsMember ? 1 : 0;
             out.list = found.lines;
@@ -273,8 +273,7 @@ Outcome Attenuator(Network net, std::string_view code, const ComputationInput& i
                 out.texts[name] = "Short";
         }
         if (series) {
-            const StandardNetwork n =
-                StandardAttenuator(net, a, d.arms, *series == Series::E24, a.z1, a.z2);
+            const StandardNetwork n = StandardAttenuator(net, a, d.arms, *series, a.z1, a.z2);
             out.results["z1"] = n.z1;
             out.results["z2"] = n.z2;
             out.results["attenuation"] = n.attenuation;
@@ -356,11 +355,8 @@ std::optional<Series> SeriesNamed(std::string_view name) {
             key += static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
     if (key.size() < 2 || key[0] != 'E')
         return std::nullopt;
-    const std::optional<Series> series = SeriesByName("E-" + key.substr(1));
-    // The tabs offer these two.
-    if (series != Series::E24 && series != Series::E96)
-        return std::nullopt;
-    return series;
+    // Every series, E-3 to E-192: the tabs offer E-12 to E-192, the command line all of them.
+    return SeriesByName("E-" + key.substr(1));
 }
 
 // ---- resistor power -------------------------------------------------------------------------
@@ -661,13 +657,13 @@ const std::vector<ComputationInfo>& Computations() {
         const std::vector<std::string> lz = {"f", "l", "z"};
         const char* const pairNeeds =
             "r1 r2 (gives r), r r2 (gives r1), or r with tolerance=0..5 "
-            "(the pair search, series E-96 unless told); series=E-24|E-96";
-        const char* const netNeeds =
-            "z1 z2 (z1 at least z2) and attenuation in dB, or z1 z2 for "
-            "the minimum; power=1 reads dB as a power ratio; series=E-24|E-96 "
-            "with an attenuation";
+            "(the pair search, series E-96 unless told); series=E-3|E-6|E-12|E-24|E-48|E-96|E-192";
+        const char* const netNeeds = "z1 z2 (z1 at least z2) and attenuation in dB, or z1 z2 for "
+                                     "the minimum; power=1 reads dB as a power ratio; "
+                                     "series=E-3|E-6|E-12|E-24|E-48|E-96|E-192 "
+                                     "with an attenuation";
         const char* const opNeeds = "r2 gain, r1 gain, sum gain (gives r1 and r2) or r1 r2 (gives "
-                                    "gain); series=E-24|E-96";
+                                    "gain); series=E-3|E-6|E-12|E-24|E-48|E-96|E-192";
         // A call packs its arguments: one calculator stays a few lines long.
         auto Row = [](const char* code, Computation compute, std::vector<std::string> names,
                       std::vector<std::string> results, std::vector<std::string> choices,
@@ -678,10 +674,11 @@ const std::vector<ComputationInfo>& Computations() {
         };
         return std::vector<ComputationInfo>{
             Row("rp", ComputeResistorPower, power, power, {"series"},
-                "two of u r i p; series=E-24|E-96 snaps a given r", "u=12 r=470"),
+                "two of u r i p; series=E-3|E-6|E-12|E-24|E-48|E-96|E-192 snaps a given r",
+                "u=12 r=470"),
             Row("vd", ComputeVoltageDivider, divider, divider, {"series"},
                 "u1 r1 r2, u r1 r2, u u1 r2, u u1 r1, or u u1 sum (gives r1 and r2); "
-                "series=E-24|E-96",
+                "series=E-3|E-6|E-12|E-24|E-48|E-96|E-192",
                 "u=12 u1=3.3 r2=10000"),
             Row("pr", ComputeParallelResistors, pair, pairResults, {"tolerance", "series"},
                 pairNeeds, "r1=1000 r2=1000"),
