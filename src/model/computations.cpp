@@ -2,6 +2,7 @@
 
 #include "model/attenuators.h"
 #include "model/checked.h"
+#include "model/colour_code.h"
 #include "model/decibels.h"
 #include "model/notation.h"
 #include "model/number_bases.h"
@@ -10,6 +11,7 @@
 #include "model/resistor_pairs.h"
 #include "model/resistor_power.h"
 #include "model/rise_time.h"
+#include "model/series_lookup.h"
 #include "model/standard_series.h"
 #include "model/voltage_divider.h"
 
@@ -635,6 +637,65 @@ Outcome ComputeNumberBases(const ComputationInput& in) {
     return out;
 }
 
+// ---- standard values ----------------------------------------------------------------------
+
+namespace {
+
+// "e24_nearest": the series' short name in lower case, then what it names.
+std::string SeriesKey(Series series, const char* what) {
+    std::string key(SeriesCode(series));
+    key[0] = 'e';
+    return key + "_" + what;
+}
+
+const char* const SeriesFigures[] = {"nearest", "lower", "higher", "deviation", "member"};
+
+std::vector<std::string> SeriesResults() {
+    std::vector<std::string> names = {"r"};
+    for (Series s : kAllSeries)
+        for (const char* what : SeriesFigures)
+            names.push_back(SeriesKey(s, what));
+    return names;
+}
+
+} // namespace
+
+Outcome ComputeStandardValues(const ComputationInput& in) {
+    const ComputationInfo& info = Row("sv");
+    if (auto bad = CheckNames(info, in))
+        return *bad;
+    std::optional<Series> series;
+    if (auto bad = ReadSeries(info, in, series))
+        return *bad;
+    if (!Has(in, "r"))
+        return Usage(info, "too few values");
+    const double r = Value(in, "r");
+    Outcome out;
+    out.results["r"] = r;
+    try {
+        for (Series s : kAllSeries) {
+            if (series && s != *series)
+                continue;
+            const SeriesNeighbours n = LookUpSeries(s, r);
+            out.results[SeriesKey(s, "nearest")] = n.nearest;
+            out.results[SeriesKey(s, "lower")] = n.lower;
+            out.results[SeriesKey(s, "higher")] = n.higher;
+            out.results[SeriesKey(s, "deviation")] = n.deviation;
+            out.results[SeriesKey(s, "member")] = n.member ? 1 : 0;
+            // The colour code of the nearest member, where it has one (E-192 at 0.5 %).
+            if (const auto bands = SeriesBands(s, n.nearest)) {
+                std::string names;
+                for (Band b : *bands)
+                    names += (names.empty() ? "" : " ") + std::string(BandName(b));
+                out.texts[SeriesKey(s, "bands")] = names;
+            }
+        }
+    } catch (const CalcError&) {
+        return Refused(IncorrectValue);
+    }
+    return Finish(out, IncorrectValue);
+}
+
 // ---- the table ------------------------------------------------------------------------------
 
 const std::vector<ComputationInfo>& Computations() {
@@ -701,6 +762,11 @@ const std::vector<ComputationInfo>& Computations() {
             Row("no", ComputeNonInvertingOpAmp, opamp, opamp, {"series"}, opNeeds,
                 "r1=1000 r2=9000"),
             Row("io", ComputeInvertingOpAmp, opamp, opamp, {"series"}, opNeeds, "r1=1000 r2=10000"),
+            Row("sv", ComputeStandardValues, {"r"}, SeriesResults(), {"series"},
+                "r in ohm; series=E-3|E-6|E-12|E-24|E-48|E-96|E-192 for one series (all unless "
+                "told); gives each series' nearest, lower and higher member, the nearest's "
+                "deviation in percent, member (1 or 0) and the nearest's colour bands",
+                "r=4990"),
         };
     }();
     return rows;

@@ -113,6 +113,21 @@ TEST(Computations, EveryCalculatorThroughOneShape) {
             1e-3),
         Row("E-48 pair search flags a member target", "IEC 60063 E48 1.21k", "pr", {{"r", 1210}},
             {{"tolerance", "1"}, {"series", "E-48"}}, done, {{"standard_target", 1}}),
+        Row("5.1 k is in E-24 alone, E-96 offers 5.11 k", "IEC 60063 E24 and E96", "sv",
+            {{"r", 5100}}, {}, done,
+            {{"e24_member", 1},
+             {"e96_member", 0},
+             {"e192_member", 0},
+             {"e96_nearest", 5110},
+             {"e96_lower", 4990},
+             {"e96_higher", 5110},
+             {"e24_deviation", 0}},
+            1e-9, "", {{"e24_bands", "green brown red gold"}}),
+        Row("E-3 and 20 %: three bands", "IEC 60062: no tolerance band", "sv", {{"r", 4000}},
+            {{"series", "E-3"}}, done, {{"e3_nearest", 4700}}, 1e-9, "",
+            {{"e3_bands", "yellow violet red"}}),
+        Row("no standard value for 0 ohm", "the tab's red label", "sv", {{"r", 0}}, {}, calc, {}, 0,
+            "Incorrect Value"),
         Row("inverting gain of 10", "G = R2 / R1", "io", {{"r1", 1000}, {"r2", 10000}}, {}, done,
             {{"gain", 10}, {"sum", 11000}}, 1e-9),
         Row("non-inverting pair from sum and gain", "G = 1 + R2 / R1", "no",
@@ -176,6 +191,15 @@ TEST(Computations, EveryCalculatorThroughOneShape) {
         for (const auto& [name, v] : out.results)
             EXPECT_TRUE(std::isfinite(v)) << name;
     }
+}
+
+// One series asked for gives that series' figures alone.
+TEST(Computations, StandardValuesOfOneSeries) {
+    const Outcome out = ComputeStandardValues({{{"r", 4990}}, {{"series", "E-192"}}});
+    ASSERT_TRUE(out.done()) << out.message;
+    EXPECT_EQ(out.results.size(), 6u); // r and five figures
+    EXPECT_EQ(out.results.at("e192_member"), 1);
+    EXPECT_EQ(out.texts.at("e192_bands"), "yellow white white brown green");
 }
 
 // Every calculator of the catalogue has a computation, under its code in lower case; its example
