@@ -145,15 +145,15 @@ AttenuatorDesign DesignAttenuator(Network net, const AttenuatorInput& in) {
     return d;
 }
 
-double SnapArm(double arm, bool e24) {
-    return e24 ? E24(arm, 0, true) : E96(arm, 0, true);
+double SnapArm(double arm, Series series) {
+    return Snap(series, arm, 0, true);
 }
 
 StandardNetwork StandardAttenuator(Network net, const AttenuatorInput& in, const Arms& arms,
-                                   bool e24, double shownZ1, double shownZ2) {
+                                   Series series, double shownZ1, double shownZ2) {
     StandardNetwork n;
     for (size_t i = 0; i < arms.size(); ++i)
-        n.arms[i] = SnapArm(arms[i].value, e24);
+        n.arms[i] = SnapArm(arms[i].value, series);
     const double r1 = n.arms[0], r2 = n.arms[1], r3 = n.arms[2];
     const double z1 = in.z1, z2 = in.z2;
     if (net == Network::Pi) {

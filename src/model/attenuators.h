@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/standard_series.h"
+
 #include <array>
 #include <optional>
 
@@ -55,8 +57,8 @@ double PowerRatio(double db, double z1, double z2, bool power);
 AttenuatorDesign DesignAttenuator(Network net, const AttenuatorInput& in);
 
 // The arm value the series offers: arms below 0.1 ohm or above 1e8 ohm are kept, others become
-// the nearest E-24 or E-96 member.
-double SnapArm(double arm, bool e24);
+// the nearest member of the series.
+double SnapArm(double arm, Series series);
 
 // What the network of snapped arms really does between the impedances of the design.
 struct StandardNetwork {
@@ -70,6 +72,6 @@ struct StandardNetwork {
 // `shownZ1` and `shownZ2` are the impedances as their boxes show them; the T network reads its
 // power figure from those.
 StandardNetwork StandardAttenuator(Network net, const AttenuatorInput& in, const Arms& arms,
-                                   bool e24, double shownZ1, double shownZ2);
+                                   Series series, double shownZ1, double shownZ2);
 
 } // namespace oq

@@ -202,6 +202,12 @@ inline constexpr auto Calculators = [] {
           Box("Resistor2", "IO Resistor2 Decimals", "Resistor2", "ohm"),
           Box("ResistorSum", "IO Resistor Sum Decimals", "Resistor Sum", "ohm"),
           Box("Gain", "IO Gain Decimals", "Gain", "")}},
+        {TabSV,
+         "SV",
+         "Standard Va&lues",
+         G::Values,
+         1,
+         {Box("Value", "SV Value Decimals", "Value", "ohm")}},
     });
 }();
 

@@ -2,6 +2,7 @@
 
 #include "model/attenuators.h"
 #include "model/checked.h"
+#include "model/colour_code.h"
 #include "model/decibels.h"
 #include "model/notation.h"
 #include "model/number_bases.h"
@@ -10,6 +11,7 @@
 #include "model/resistor_pairs.h"
 #include "model/resistor_power.h"
 #include "model/rise_time.h"
+#include "model/series_lookup.h"
 #include "model/standard_series.h"
 #include "model/voltage_divider.h"
 
@@ -190,9 +192,9 @@ Outcome Pairs(Pairing how, std::string_view code, const ComputationInput& in) {
             return Usage(info, "tolerance is one of 0, 0.1 ... 1, 1.5 ... 5 (percent)");
         if (!TypedInRange(in))
             return Refused(IncorrectValue);
-        const bool e96 = series.value_or(Series::E96) == Series::E96;
         try {
-            const PairSearch found = SearchPairs(how, e96, r, *tolerance, StartDecimals);
+            const PairSearch found =
+                SearchPairs(how, series.value_or(Series::E96), r, *tolerance, StartDecimals);
             out.results["r"] = r;
             out.results["standard_target"] = found.targetIsMember ? 1 : 0;
             out.list = found.lines;
@@ -273,8 +275,7 @@ Outcome Attenuator(Network net, std::string_view code, const ComputationInput& i
                 out.texts[name] = "Short";
         }
         if (series) {
-            const StandardNetwork n =
-                StandardAttenuator(net, a, d.arms, *series == Series::E24, a.z1, a.z2);
+            const StandardNetwork n = StandardAttenuator(net, a, d.arms, *series, a.z1, a.z2);
             out.results["z1"] = n.z1;
             out.results["z2"] = n.z2;
             out.results["attenuation"] = n.attenuation;
@@ -356,16 +357,13 @@ std::optional<Series> SeriesNamed(std::string_view name) {
             key += static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
     if (key.size() < 2 || key[0] != 'E')
         return std::nullopt;
-    const std::optional<Series> series = SeriesByName("E-" + key.substr(1));
-    // The tabs offer these two.
-    if (series != Series::E24 && series != Series::E96)
-        return std::nullopt;
-    return series;
+    // Every series, E-3 to E-192: the tabs offer E-12 to E-192, the command line all of them.
+    return SeriesByName("E-" + key.substr(1));
 }
 
 std::vector<std::string> ChoiceValues(std::string_view choice) {
     if (choice == "series")
-        return {"E-24", "E-96"};
+        return {"E-3", "E-6", "E-12", "E-24", "E-48", "E-96", "E-192"};
     if (choice == "tolerance")
         return ToleranceEntries();
     if (choice == "power")
@@ -653,6 +651,65 @@ Outcome ComputeNumberBases(const ComputationInput& in) {
     return out;
 }
 
+// ---- standard values ----------------------------------------------------------------------
+
+namespace {
+
+// "e24_nearest": the series' short name in lower case, then what it names.
+std::string SeriesKey(Series series, const char* what) {
+    std::string key(SeriesCode(series));
+    key[0] = 'e';
+    return key + "_" + what;
+}
+
+const char* const SeriesFigures[] = {"nearest", "lower", "higher", "deviation", "member"};
+
+std::vector<std::string> SeriesResults() {
+    std::vector<std::string> names = {"r"};
+    for (Series s : kAllSeries)
+        for (const char* what : SeriesFigures)
+            names.push_back(SeriesKey(s, what));
+    return names;
+}
+
+} // namespace
+
+Outcome ComputeStandardValues(const ComputationInput& in) {
+    const ComputationInfo& info = Row("sv");
+    if (auto bad = CheckNames(info, in))
+        return *bad;
+    std::optional<Series> series;
+    if (auto bad = ReadSeries(info, in, series))
+        return *bad;
+    if (!Has(in, "r"))
+        return Usage(info, "too few values");
+    const double r = Value(in, "r");
+    Outcome out;
+    out.results["r"] = r;
+    try {
+        for (Series s : kAllSeries) {
+            if (series && s != *series)
+                continue;
+            const SeriesNeighbours n = LookUpSeries(s, r);
+            out.results[SeriesKey(s, "nearest")] = n.nearest;
+            out.results[SeriesKey(s, "lower")] = n.lower;
+            out.results[SeriesKey(s, "higher")] = n.higher;
+            out.results[SeriesKey(s, "deviation")] = n.deviation;
+            out.results[SeriesKey(s, "member")] = n.member ? 1 : 0;
+            // The colour code of the nearest member, where it has one (E-192 at 0.5 %).
+            if (const auto bands = SeriesBands(s, n.nearest)) {
+                std::string names;
+                for (Band b : *bands)
+                    names += (names.empty() ? "" : " ") + std::string(BandName(b));
+                out.texts[SeriesKey(s, "bands")] = names;
+            }
+        }
+    } catch (const CalcError&) {
+        return Refused(IncorrectValue);
+    }
+    return Finish(out, IncorrectValue);
+}
+
 // ---- the table ------------------------------------------------------------------------------
 
 const std::vector<ComputationInfo>& Computations() {
@@ -675,13 +732,13 @@ const std::vector<ComputationInfo>& Computations() {
         const std::vector<std::string> lz = {"f", "l", "z"};
         const char* const pairNeeds =
             "r1 r2 (gives r), r r2 (gives r1), or r with tolerance=0..5 "
-            "(the pair search, series E-96 unless told); series=E-24|E-96";
-        const char* const netNeeds =
-            "z1 z2 (z1 at least z2) and attenuation in dB, or z1 z2 for "
-            "the minimum; power=1 reads dB as a power ratio; series=E-24|E-96 "
-            "with an attenuation";
+            "(the pair search, series E-96 unless told); series=E-3|E-6|E-12|E-24|E-48|E-96|E-192";
+        const char* const netNeeds = "z1 z2 (z1 at least z2) and attenuation in dB, or z1 z2 for "
+                                     "the minimum; power=1 reads dB as a power ratio; "
+                                     "series=E-3|E-6|E-12|E-24|E-48|E-96|E-192 "
+                                     "with an attenuation";
         const char* const opNeeds = "r2 gain, r1 gain, sum gain (gives r1 and r2) or r1 r2 (gives "
-                                    "gain); series=E-24|E-96";
+                                    "gain); series=E-3|E-6|E-12|E-24|E-48|E-96|E-192";
         // A call packs its arguments: one calculator stays a few lines long.
         auto Row = [](const char* code, Computation compute, std::vector<std::string> names,
                       std::vector<std::string> results, std::vector<std::string> choices,
@@ -692,10 +749,11 @@ const std::vector<ComputationInfo>& Computations() {
         };
         return std::vector<ComputationInfo>{
             Row("rp", ComputeResistorPower, power, power, {"series"},
-                "two of u r i p; series=E-24|E-96 snaps a given r", "u=12 r=470"),
+                "two of u r i p; series=E-3|E-6|E-12|E-24|E-48|E-96|E-192 snaps a given r",
+                "u=12 r=470"),
             Row("vd", ComputeVoltageDivider, divider, divider, {"series"},
                 "u1 r1 r2, u r1 r2, u u1 r2, u u1 r1, or u u1 sum (gives r1 and r2); "
-                "series=E-24|E-96",
+                "series=E-3|E-6|E-12|E-24|E-48|E-96|E-192",
                 "u=12 u1=3.3 r2=10000"),
             Row("pr", ComputeParallelResistors, pair, pairResults, {"tolerance", "series"},
                 pairNeeds, "r1=1000 r2=1000"),
@@ -718,6 +776,11 @@ const std::vector<ComputationInfo>& Computations() {
             Row("no", ComputeNonInvertingOpAmp, opamp, opamp, {"series"}, opNeeds,
                 "r1=1000 r2=9000"),
             Row("io", ComputeInvertingOpAmp, opamp, opamp, {"series"}, opNeeds, "r1=1000 r2=10000"),
+            Row("sv", ComputeStandardValues, {"r"}, SeriesResults(), {"series"},
+                "r in ohm; series=E-3|E-6|E-12|E-24|E-48|E-96|E-192 for one series (all unless "
+                "told); gives each series' nearest, lower and higher member, the nearest's "
+                "deviation in percent, member (1 or 0) and the nearest's colour bands",
+                "r=4990"),
         };
     }();
     return rows;

@@ -52,5 +52,6 @@ Outcome ComputeRiseTime(const ComputationInput& in);            // tr
 Outcome ComputeCapacitiveReactance(const ComputationInput& in); // cz
 Outcome ComputeInductiveReactance(const ComputationInput& in);  // lz
 Outcome ComputeNumberBases(const ComputationInput& in);         // nc
+Outcome ComputeStandardValues(const ComputationInput& in);      // sv
 
 } // namespace oq

@@ -50,14 +50,12 @@ std::string PairLine(Pairing how, double r1, double r2, double sum, double targe
            FormatFixed(sum, sumDecimals) + "  (" + FormatFixed(deviation, 104) + "%)";
 }
 
-PairSearch SearchPairs(Pairing how, bool e96, double target, double tolerancePercent,
+PairSearch SearchPairs(Pairing how, Series series, double target, double tolerancePercent,
                        float sumDecimals) {
     // A zero target has no pairs, and the deviation from it would divide by zero.
     if (!(target > 0))
         throw CalcError("no target");
-    auto member = [&](double v, int direction) {
-        return e96 ? E96(v, direction, false) : E24(v, direction, false);
-    };
+    auto member = [&](double v, int direction) { return Snap(series, v, direction, false); };
     const double p = Mul(tolerancePercent, 0.01);
     const double low = Mul(Sub(1.0, p), target);
     const double high = Mul(Add(1.0, p), target);
@@ -103,11 +101,12 @@ Pair ReadPairLine(Pairing how, const std::string& line) {
 }
 
 std::string PairResultFile(double target, float targetDecimals, const std::string& tolerance,
-                           bool e96, const std::vector<std::string>& lines) {
+                           Series series, const std::vector<std::string>& lines) {
     const std::string end = "\r\n";
     std::string text = "Target Value: " + FormatFixedTrim(target, targetDecimals) + end +
                        "Max Tolerance: " + tolerance + " %" + end +
-                       "Resistor Values: " + (e96 ? "E96 series" : "E24 series") + end + end;
+                       "Resistor Values: " + std::string(SeriesCode(series)) + " series" + end +
+                       end;
     for (const std::string& line : lines)
         text += line + end;
     return text;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/standard_series.h"
+
 #include <string>
 #include <vector>
 
@@ -27,7 +29,7 @@ struct PairSearch {
 // just above it in parallel), completes each with the nearest member R2 and keeps the pairs
 // within the tolerance. The walk ends at the first pair that mirrors a listed one. `sumDecimals`
 // is the decimals code of the target's box. A target of 0 or below has no pairs: CalcError.
-PairSearch SearchPairs(Pairing how, bool e96, double target, double tolerancePercent,
+PairSearch SearchPairs(Pairing how, Series series, double target, double tolerancePercent,
                        float sumDecimals);
 
 // One line of the result list.
@@ -41,9 +43,9 @@ struct Pair {
 // Reads R1 and R2 back from a line of the result list.
 Pair ReadPairLine(Pairing how, const std::string& line);
 
-// The text of a result file: target, tolerance and series, an empty line, then the list; every
-// line ends with CR LF.
+// The text of a result file: target, tolerance and series ("E96 series", "E192 series"), an empty
+// line, then the list; every line ends with CR LF.
 std::string PairResultFile(double target, float targetDecimals, const std::string& tolerance,
-                           bool e96, const std::vector<std::string>& lines);
+                           Series series, const std::vector<std::string>& lines);
 
 } // namespace oq

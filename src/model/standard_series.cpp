@@ -138,6 +138,17 @@ std::string_view SeriesName(Series series) {
     return {};
 }
 
+std::string_view SeriesCode(Series series) {
+    // "E-96" without its dash.
+    static constexpr std::array<std::string_view, 7> codes = {"E3",  "E6",  "E12", "E24",
+                                                              "E48", "E96", "E192"};
+    return codes[static_cast<size_t>(series)];
+}
+
+int SeriesDigits(Series series) {
+    return series >= Series::E48 ? 3 : 2;
+}
+
 std::optional<Series> SeriesByName(std::string_view name) {
     for (Series s : kAllSeries)
         if (SeriesName(s) == name)

@@ -16,6 +16,10 @@ inline constexpr std::array<Series, 7> kAllSeries = {
 // "E-3" ... "E-192", and back; an unknown name gives nothing.
 std::string_view SeriesName(Series series);
 std::optional<Series> SeriesByName(std::string_view name);
+// The short name a result file and a label write: "E3" ... "E192".
+std::string_view SeriesCode(Series series);
+// The significant digits of the series' members: 2 up to E-24, 3 from E-48 on.
+int SeriesDigits(Series series);
 
 // One decade of the series, scaled to the integers 100..999, ascending.
 std::span<const int> SeriesMembers(Series series);

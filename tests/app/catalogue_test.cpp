@@ -35,12 +35,12 @@ class OneBoxTab : public CalculatorTab {
 TEST(Catalogue, ANewRowTakesItsPlaceInStripSettingsAndDialog) {
     std::vector<CalculatorEntry> catalogue(Calculators.begin(), Calculators.end());
     CalculatorEntry added;
-    added.index = TabSV;
-    added.code = "SV";
-    added.caption = "Standard Va&lues";
+    added.index = TabRC;
+    added.code = "RC";
+    added.caption = "Resistor Com&binations";
     added.group = CalculatorGroup::Values;
     added.boxCount = 1;
-    added.boxes[0] = {"Value", "SV Value Decimals", "1.3", "Value"};
+    added.boxes[0] = {"Value", "RC Value Decimals", "1.3", "Value"};
     catalogue.push_back(added);
     std::vector<TabRow> table(TabTable.begin(), TabTable.end());
     table.push_back(MakeTabRow(catalogue.back(), nullptr,
@@ -50,26 +50,26 @@ TEST(Catalogue, ANewRowTakesItsPlaceInStripSettingsAndDialog) {
 
     FakePlatform platform;
     MemoryStore store;
-    store.values["Tab"] = "14";
+    store.values["Tab"] = "15";
     MainForm form(platform, store, table, catalogue);
     form.show();
     form.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
-    // A row of its own below the first fourteen, and Ctrl+Tab steps on to it.
+    // In its group's row below the first fourteen, and Ctrl+Tab steps on to it.
     TabStrip* strip = form.strip();
     ASSERT_EQ(strip->count(), TabCount + 1);
     ASSERT_EQ(strip->rows().size(), 3u);
-    EXPECT_EQ(strip->rows()[2]->tabText(0), "Standard Va&lues");
-    EXPECT_EQ(form.currentTab(), TabSV); // the stored tab
+    EXPECT_EQ(strip->rows()[2]->tabText(1), "Resistor Com&binations");
+    EXPECT_EQ(form.currentTab(), TabRC); // the stored tab
     QTest::keyClick(&form, Qt::Key_PageUp, Qt::ControlModifier);
-    EXPECT_EQ(form.currentTab(), TabIO);
-    QTest::keyClick(&form, Qt::Key_Tab, Qt::ControlModifier);
     EXPECT_EQ(form.currentTab(), TabSV);
-    EXPECT_FLOAT_EQ(form.state().Decimals[TabSV][0], 1.3f);
-    const auto read = std::find(store.reads.begin(), store.reads.end(), "SV Value Decimals");
-    EXPECT_EQ(read - store.reads.begin(), 56) << "after the other calculators' keys";
+    QTest::keyClick(&form, Qt::Key_Tab, Qt::ControlModifier);
+    EXPECT_EQ(form.currentTab(), TabRC);
+    EXPECT_FLOAT_EQ(form.state().Decimals[TabRC][0], 1.3f);
+    const auto read = std::find(store.reads.begin(), store.reads.end(), "RC Value Decimals");
+    EXPECT_EQ(read - store.reads.begin(), 57) << "after the other calculators' keys";
 
-    NumberBox* value = form.findChild<NumberBox*>("Text_SV(0)");
+    NumberBox* value = form.findChild<NumberBox*>("Text_RC(0)");
     ASSERT_NE(value, nullptr);
     QTest::keyClicks(value, "4.7");
     QString title, frame;
@@ -80,11 +80,11 @@ TEST(Catalogue, ANewRowTakesItsPlaceInStripSettingsAndDialog) {
         dialog->findChild<QAbstractButton*>("Command_SNP_OK")->click();
     };
     QTest::keyClick(value, Qt::Key_Return, Qt::ShiftModifier);
-    EXPECT_EQ(title, "Decimals Properties of Standard Values");
+    EXPECT_EQ(title, "Decimals Properties of Resistor Combinations");
     EXPECT_EQ(frame, " Actual Value of Value ");
     EXPECT_EQ(value->text(), "4.7000");
     form.close();
-    EXPECT_EQ(store.values["SV Value Decimals"], " 1.4");
+    EXPECT_EQ(store.values["RC Value Decimals"], " 1.4");
 }
 
 } // namespace

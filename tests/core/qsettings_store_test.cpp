@@ -112,6 +112,7 @@ const char* const EverySetting = R"([Settings]
     IO%20Resistor2%20Decimals=" 33.1"
     IO%20Resistor%20Sum%20Decimals=" 33.2"
     IO%20Gain%20Decimals=" 33.3"
+    SV%20Value%20Decimals=" 34"
     Tab=7
     TR%20System%20Rise%20Time=2.5
 )";

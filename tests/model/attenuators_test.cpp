@@ -98,7 +98,8 @@ void ExpectFiniteOrFailure(Network net, const AttenuatorInput& in) {
             << at;
         for (const Arm& arm : d.arms)
             EXPECT_TRUE(std::isfinite(arm.value) && (arm.shown != Num || arm.value >= 0)) << at;
-        const StandardNetwork s = StandardAttenuator(net, in, d.arms, in.power, in.z1, in.z2);
+        const StandardNetwork s =
+            StandardAttenuator(net, in, d.arms, in.power ? Series::E24 : Series::E96, in.z1, in.z2);
         EXPECT_TRUE(std::isfinite(s.z1 + s.z2 + s.attenuation + s.reverse)) << at;
     } catch (const CalcError&) {
     }
@@ -119,27 +120,28 @@ TEST(AttenuatorStandardValues, SnappedNetworkShowsWhatItDoes) {
     struct Case {
         Network net;
         AttenuatorInput in;
-        bool e24;
+        Series series;
         std::array<double, 7> shown; // the arms, z1, z2, attenuation, reverse
     };
     const Case cases[] = {
-        {Pi, Input(50, 50, 10), true, {100, 68, 100, 50.33, 50.33, 9.66, 9.66}},
-        {Tee, Input(50, 50, 10), true, {27, 36, 27, 51.53, 51.53, 10.20, 10.20}},
-        {Tee, Input(50, 50, 10, true), false, {26.1, 34.8, 26.1, 49.98, 49.98, 10.06, 10.06}},
+        {Pi, Input(50, 50, 10), Series::E24, {100, 68, 100, 50.33, 50.33, 9.66, 9.66}},
+        {Tee, Input(50, 50, 10), Series::E24, {27, 36, 27, 51.53, 51.53, 10.20, 10.20}},
+        {Tee, Input(50, 50, 10, true), Series::E96, {26.1, 34.8, 26.1, 49.98, 49.98, 10.06, 10.06}},
         // Arms outside 0.1 ohm .. 1e8 ohm are not snapped.
-        {Pi, Input(50, 50, 0), true, {OpenValue, 0, OpenValue, 50, 50, 0, 0}},
+        {Pi, Input(50, 50, 0), Series::E192, {OpenValue, 0, OpenValue, 50, 50, 0, 0}},
     };
     for (const Case& c : cases) {
         const AttenuatorDesign d = DesignAttenuator(c.net, c.in);
-        const StandardNetwork s = StandardAttenuator(c.net, c.in, d.arms, c.e24, c.in.z1, c.in.z2);
+        const StandardNetwork s =
+            StandardAttenuator(c.net, c.in, d.arms, c.series, c.in.z1, c.in.z2);
         const double got[] = {s.arms[0], s.arms[1],     s.arms[2], s.z1,
                               s.z2,      s.attenuation, s.reverse};
         for (int i = 0; i < 7; ++i)
             EXPECT_NEAR(got[i], c.shown[i], 0.005) << Name(c.net, c.in) << " figure " << i;
     }
     for (double arm : {0.05, 2e8, OpenValue, -1e-15, 0.0})
-        for (bool e24 : {false, true})
-            EXPECT_EQ(SnapArm(arm, e24), arm) << arm;
+        for (Series series : kAllSeries)
+            EXPECT_EQ(SnapArm(arm, series), arm) << arm;
 }
 
 } // namespace

@@ -48,6 +48,12 @@ TEST(Computations, EveryCalculatorThroughOneShape) {
         Row("R of 500 snaps to E-24 510, I and P follow", "IEC 60063 E24, Ohm's law", "rp",
             {{"u", 12}, {"r", 500}}, {{"series", "E-24"}}, done,
             {{"r", 510}, {"i", 0.0235294}, {"p", 0.282353}}, 1e-6),
+        Row("R of 500 snaps to E-12 470", "IEC 60063 E12, Ohm's law", "rp", {{"u", 12}, {"r", 500}},
+            {{"series", "E-12"}}, done, {{"r", 470}, {"i", 0.0255319}}, 1e-6),
+        Row("R of 500 snaps to E-192 499, named without its dash", "IEC 60063 E192", "rp",
+            {{"u", 12}, {"r", 500}}, {{"series", "e192"}}, done, {{"r", 499}}, 1e-9),
+        Row("R of 500 snaps to E-3 470", "IEC 60063 E3", "rp", {{"u", 12}, {"r", 500}},
+            {{"series", "E-3"}}, done, {{"r", 470}}, 1e-9),
         Row("standard values need R given", "the tab's check box stays off", "rp",
             {{"u", 12}, {"i", 1}}, {{"series", "E-24"}}, usage, {}, 0, "rp: standard"),
         Row("three quantities leave no unknown", "the tab refuses a third", "rp",
@@ -66,9 +72,12 @@ TEST(Computations, EveryCalculatorThroughOneShape) {
             {{"u", 10}, {"u1", 5}, {"sum", 2000}}, {}, done, {{"r1", 1000}, {"r2", 1000}}, 1e-9),
         Row("output above input is refused", "regression: the tab's own output", "vd",
             {{"u", 5}, {"u1", 6}, {"r2", 1000}}, {}, calc, {}, 0, "Incorrect Value"),
-        Row("an unknown series is a usage error", "only E-24 and E-96", "vd",
-            {{"u", 12}, {"u1", 3.3}, {"r2", 10000}}, {{"series", "E-12"}}, usage, {}, 0,
+        Row("an unknown series is a usage error", "E-3 to E-192 only", "vd",
+            {{"u", 12}, {"u1", 3.3}, {"r2", 10000}}, {{"series", "E-7"}}, usage, {}, 0,
             "vd: unknown series"),
+        Row("R2 snaps to E-12 10k, R1 follows", "IEC 60063 E12 10k, divider formula", "vd",
+            {{"u", 12}, {"u1", 3.3}, {"r2", 10600}}, {{"series", "E-12"}}, done,
+            {{"r1", 26363.6}, {"r2", 10000}, {"u1", 3.3}}, 0.1),
         Row("sum without both voltages names no unknown", "the tab's five unknowns", "vd",
             {{"u1", 5}, {"sum", 2000}, {"r1", 1}}, {}, usage, {}, 0, "vd: no unknown"),
         Row("serial pair", "R = R1 + R2", "sr", {{"r1", 1000}, {"r2", 2200}}, {}, done,
@@ -99,6 +108,27 @@ TEST(Computations, EveryCalculatorThroughOneShape) {
         Row("E-96 arms of the 10 dB PI pad", "regression: the tab's own output", "pi",
             {{"z1", 50}, {"z2", 50}, {"attenuation", 10}}, {{"series", "E-96"}}, done,
             {{"r1", 95.3}, {"r2", 71.5}, {"r3", 95.3}}, 1e-9),
+        Row("E-192 arms of the 10 dB PI pad", "IEC 60063 E192 96.5 and 71.5", "pi",
+            {{"z1", 50}, {"z2", 50}, {"attenuation", 10}}, {{"series", "E-192"}}, done,
+            {{"r1", 96.5}, {"r2", 71.5}, {"r3", 96.5}, {"z1", 50.156}, {"attenuation", 10.024}},
+            1e-3),
+        Row("E-48 pair search flags a member target", "IEC 60063 E48 1.21k", "pr", {{"r", 1210}},
+            {{"tolerance", "1"}, {"series", "E-48"}}, done, {{"standard_target", 1}}),
+        Row("5.1 k is in E-24 alone, E-96 offers 5.11 k", "IEC 60063 E24 and E96", "sv",
+            {{"r", 5100}}, {}, done,
+            {{"e24_member", 1},
+             {"e96_member", 0},
+             {"e192_member", 0},
+             {"e96_nearest", 5110},
+             {"e96_lower", 4990},
+             {"e96_higher", 5110},
+             {"e24_deviation", 0}},
+            1e-9, "", {{"e24_bands", "green brown red gold"}}),
+        Row("E-3 and 20 %: three bands", "IEC 60062: no tolerance band", "sv", {{"r", 4000}},
+            {{"series", "E-3"}}, done, {{"e3_nearest", 4700}}, 1e-9, "",
+            {{"e3_bands", "yellow violet red"}}),
+        Row("no standard value for 0 ohm", "the tab's red label", "sv", {{"r", 0}}, {}, calc, {}, 0,
+            "Incorrect Value"),
         Row("inverting gain of 10", "G = R2 / R1", "io", {{"r1", 1000}, {"r2", 10000}}, {}, done,
             {{"gain", 10}, {"sum", 11000}}, 1e-9),
         Row("non-inverting pair from sum and gain", "G = 1 + R2 / R1", "no",
@@ -196,6 +226,15 @@ TEST(Computations, ListedChoiceTextsAreTaken) {
                 EXPECT_TRUE(out.status != Status::Usage || why.find(choice) == std::string::npos)
                     << out.message;
             }
+}
+
+// One series asked for gives that series' figures alone.
+TEST(Computations, StandardValuesOfOneSeries) {
+    const Outcome out = ComputeStandardValues({{{"r", 4990}}, {{"series", "E-192"}}});
+    ASSERT_TRUE(out.done()) << out.message;
+    EXPECT_EQ(out.results.size(), 6u); // r and five figures
+    EXPECT_EQ(out.results.at("e192_member"), 1);
+    EXPECT_EQ(out.texts.at("e192_bands"), "yellow white white brown green");
 }
 
 // Every calculator of the catalogue has a computation, under its code in lower case; its example

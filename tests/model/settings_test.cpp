@@ -18,14 +18,15 @@ TEST(Settings, FreshUserGetsDefaultsAndReadsEveryKeyInOrder) {
     EXPECT_EQ(st.NCNewEntryLocation, "0001");
     EXPECT_EQ(st.Values[TabTR][2], 0.0);
 
-    ASSERT_EQ(store.reads.size(), 58u);
+    ASSERT_EQ(store.reads.size(), 59u);
     EXPECT_EQ(store.reads[0], "RP Voltage Decimals");
     EXPECT_EQ(store.reads[25], "T Reverse Attenuation Decimals");
     EXPECT_EQ(store.reads[26], "NC New Entry Location");
     EXPECT_EQ(store.reads[27], "DB1 Times Decimals");
     EXPECT_EQ(store.reads[55], "IO Gain Decimals");
-    EXPECT_EQ(store.reads[56], "Tab");
-    EXPECT_EQ(store.reads[57], "TR System Rise Time");
+    EXPECT_EQ(store.reads[56], "SV Value Decimals");
+    EXPECT_EQ(store.reads[57], "Tab");
+    EXPECT_EQ(store.reads[58], "TR System Rise Time");
 
     SaveSettings(store, st, 0);
     EXPECT_TRUE(store.writes.empty());
@@ -59,7 +60,7 @@ TEST(Settings, StoredTextsAreReadTolerantly) {
 
 TEST(Settings, StartTabFallsBackToTheFirstTab) {
     const std::pair<const char*, int> cases[] = {
-        {"7", 7},  {" 13", 13},  {"2.5", 2},   {"3.5", 4}, {"14", 0},
+        {"7", 7},  {" 14", 14},  {"2.5", 2},   {"3.5", 4}, {"22", 0},
         {"-1", 0}, {"99999", 0}, {"1E300", 0}, {"tab", 0}, {"", 0},
     };
     for (const auto& [stored, expected] : cases) {

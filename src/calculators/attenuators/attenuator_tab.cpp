@@ -118,11 +118,14 @@ AttenuatorTab::AttenuatorTab(MainHost& host, const TabRow& row, Network network,
                  nullptr});
     arrange(grid, {std_.checkBox(), std_.frame(), copy_}, clear_);
 
-    QWidget* const order[] = {
-        box(Z1),         box(Z2),        box(Attenuation), reading_[0], reading_[1],
-        minAtt_,         box(R1),        box(R2),          box(R3),     box(Reverse),
-        std_.checkBox(), std_.option(0), std_.option(1),   copy_,       clear_};
-    for (size_t i = 1; i < std::size(order); ++i)
+    std::vector<QWidget*> order = {box(Z1),     box(Z2),      box(Attenuation), reading_[0],
+                                   reading_[1], minAtt_,      box(R1),          box(R2),
+                                   box(R3),     box(Reverse), std_.checkBox()};
+    for (QWidget* option : std_.shownOptions())
+        order.push_back(option);
+    order.push_back(copy_);
+    order.push_back(clear_);
+    for (size_t i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
 }
 
@@ -279,7 +282,7 @@ void AttenuatorTab::showStandard() {
     Arms arms;
     for (int k = 0; k < 3; ++k)
         arms[static_cast<size_t>(k)] = {value(R1 + k), armShown_[static_cast<size_t>(k)]};
-    const StandardNetwork n = StandardAttenuator(network_, in, arms, std_.option(1)->isChecked(),
+    const StandardNetwork n = StandardAttenuator(network_, in, arms, std_.series(),
                                                  TextValue(box(Z1)->text().toStdString()),
                                                  TextValue(box(Z2)->text().toStdString()));
     auto& shown = st_.StdValues[tab_];

@@ -71,8 +71,8 @@ OpAmpTab::OpAmpTab(MainHost& host, const TabRow& row, OpAmp kind, const QString&
         chain(box(i));
     }
     chain(std_.checkBox());
-    chain(std_.option(0));
-    chain(std_.option(1));
+    for (QWidget* option : std_.shownOptions())
+        chain(option);
     chain(clear_);
 }
 

@@ -136,7 +136,7 @@ ResistorPairTab::ResistorPairTab(Pairing how, MainHost& host, const TabRow& row,
         text->setLocked(true);
         connect(text, &QLineEdit::textChanged, this, [this, i] { Text_Change(i); });
     }
-    for (int i = 0; i < 2; ++i)
+    for (int i = 0; i < StandardValues::OptionCount; ++i)
         OnClick(std_.option(i), [this] { Option_STD_Click(); });
 
     wrongValue_ = label("_WrongValue", "Incorrect Value");
@@ -203,10 +203,13 @@ ResistorPairTab::ResistorPairTab(Pairing how, MainHost& host, const TabRow& row,
                  [this] { wrongValue_->show(); }});
     arrange(grid, {std_.checkBox(), normalPlace}, clear_);
 
-    QWidget* order[] = {option_[0], box(0),   option_[1],      box(1),         box(2),
-                        option_[2], percent_, std_.option(0),  std_.option(1), calculate_,
-                        result_,    save_,    std_.checkBox(), clear_};
-    for (size_t i = 1; i < std::size(order); ++i)
+    std::vector<QWidget*> order = {option_[0], box(0),     option_[1], box(1),
+                                   box(2),     option_[2], percent_};
+    for (QWidget* option : std_.shownOptions())
+        order.push_back(option);
+    order.insert(order.end(), std::initializer_list<QWidget*>{calculate_, result_, save_,
+                                                              std_.checkBox(), clear_});
+    for (size_t i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
 }
 
@@ -228,10 +231,6 @@ bool ResistorPairTab::filled(int index) const {
 
 bool ResistorPairTab::toleranceChosen() const {
     return percent_->currentIndex() >= 0;
-}
-
-bool ResistorPairTab::e96() const {
-    return std_.option(0)->isChecked();
 }
 
 // R1 of mode 1 was computed, not taken from the series.
@@ -313,8 +312,7 @@ void ResistorPairTab::Option_Click(int index) {
         placeSeriesFrame(true);
         selPct_[0]->show();
         selPct_[1]->show();
-        std_.option(0)->setEnabled(true);
-        std_.option(1)->setEnabled(true);
+        std_.setOptionsEnabled(true);
         percent_->showText(QStringLiteral("%"));
         percent_->show();
         if (value(0) > 0)
@@ -345,8 +343,7 @@ void ResistorPairTab::Option_Click(int index) {
             if (filled(0) && filled(1) && filled(2)) {
                 std_.checkBox()->setEnabled(true);
             } else {
-                std_.option(0)->setEnabled(false);
-                std_.option(1)->setEnabled(false);
+                std_.setOptionsEnabled(false);
             }
         }
     }
@@ -480,18 +477,17 @@ void ResistorPairTab::Combo_Percent_Click() {
 }
 
 void ResistorPairTab::Command_Calculate_Click() {
-    const bool series96 = e96();
+    const Series series = std_.series();
     ResetResult(true);
     const QString tolerance = percent_->currentText();
     const double target = value(0);
     try {
         requireInRange();
         const PairSearch found =
-            SearchPairs(how_, series96, target, TextValue(tolerance.toStdString()), decimals(0));
+            SearchPairs(how_, series, target, TextValue(tolerance.toStdString()), decimals(0));
         if (found.targetIsMember) {
             stdSelected_->setText(box(0)->text() + QStringLiteral(" is a standard ") +
-                                  (series96 ? QStringLiteral("E96") : QStringLiteral("E24")) +
-                                  QStringLiteral(" value"));
+                                  Qs(std::string(SeriesCode(series))) + QStringLiteral(" value"));
             stdSelected_->show();
         }
         QStringList lines;
@@ -501,7 +497,7 @@ void ResistorPairTab::Command_Calculate_Click() {
         result_->showText(lines.isEmpty() ? QStringLiteral("No Values Found")
                                           : QStringLiteral("Select"));
         save_->setVisible(!lines.isEmpty());
-        searched_ = {target, tolerance, series96};
+        searched_ = {target, tolerance, series};
     } catch (const CalcError&) {
         // No pairs for such a target; the next edit of it hides the label again.
         ResetResult(false);
@@ -511,7 +507,7 @@ void ResistorPairTab::Command_Calculate_Click() {
 }
 
 void ResistorPairTab::Combo_Result_Click(int index) {
-    const float code = e96() ? 103.0f : 102.0f;
+    const float code = std_.formatCode();
     if (pairTarget_ == 0)
         pairTarget_ = value(0);
     const Pair pair = ReadPairLine(how_, result_->itemText(index).toStdString());
@@ -551,7 +547,7 @@ void ResistorPairTab::Command_Save_Click() {
     for (int i = 0; i < result_->count(); ++i)
         lines.push_back(result_->itemText(i).toStdString());
     const QByteArray bytes = QByteArray::fromStdString(PairResultFile(
-        searched_.target, decimals(0), searched_.tolerance.toStdString(), searched_.e96, lines));
+        searched_.target, decimals(0), searched_.tolerance.toStdString(), searched_.series, lines));
     // All or nothing: the file appears only once it is complete.
     const QString reason = SaveFile(path, bytes);
     if (!reason.isEmpty())
@@ -570,8 +566,7 @@ void ResistorPairTab::Command_Clear_Click() {
             target_->hide();
             st_.StdValSelected[tab_] = false; // a picked pair no longer shows
         } else {
-            std_.option(0)->setEnabled(false);
-            std_.option(1)->setEnabled(false);
+            std_.setOptionsEnabled(false);
         }
         stdSelected_->hide();
         std_.checkBox()->setEnabled(false);

@@ -50,13 +50,12 @@ class ResistorPairTab : public CalculatorTab {
     struct Search {
         double target = 0;
         QString tolerance;
-        bool e96 = true;
+        Series series = Series::E96;
     };
 
     int mode() const;
     bool filled(int index) const;
     bool toleranceChosen() const;
-    bool e96() const;
     void showTarget(double target);
     // Writes a target into box 0 so that its change handler takes it up as the target.
     void retarget(double target);

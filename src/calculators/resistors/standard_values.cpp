@@ -26,9 +26,8 @@ StandardValues::StandardValues(CalculatorTab& tab, SharedState& state, const cha
     FitToCaption(check_);
     auto* layout = new QHBoxLayout(frame_);
     const QString stdCode = QLatin1String(code) + QStringLiteral("_STD");
-    for (int i = 0; i < 2; ++i) {
-        auto* option =
-            new QRadioButton(i == 0 ? QStringLiteral("E-96") : QStringLiteral("E-24"), frame_);
+    for (int i : ShownOrder) {
+        auto* option = new QRadioButton(Qs(std::string(SeriesName(OptionSeries[i]))), frame_);
         option->setObjectName(ControlName("Option", stdCode.toLatin1().constData(), i));
         FitToCaption(option);
         layout->addWidget(option);
@@ -47,10 +46,28 @@ void StandardValues::attach(std::vector<QAbstractButton*> selectors, QPushButton
     actions_ = std::move(actions);
 }
 
+std::vector<QWidget*> StandardValues::shownOptions() const {
+    std::vector<QWidget*> shown;
+    for (int i : ShownOrder)
+        shown.push_back(options_[static_cast<size_t>(i)]);
+    return shown;
+}
+
 void StandardValues::setEnabled(bool enable) {
     check_->setEnabled(enable);
-    options_[0]->setEnabled(enable);
-    options_[1]->setEnabled(enable);
+    setOptionsEnabled(enable);
+}
+
+void StandardValues::setOptionsEnabled(bool enable) {
+    for (QRadioButton* option : options_)
+        option->setEnabled(enable);
+}
+
+Series StandardValues::series() const {
+    for (int i = 0; i < OptionCount; ++i)
+        if (options_[static_cast<size_t>(i)]->isChecked())
+            return OptionSeries[static_cast<size_t>(i)];
+    return Series::E96;
 }
 
 bool StandardValues::isOn() const {
@@ -61,11 +78,11 @@ double StandardValues::snap(double value) const {
     // The networks keep arms outside 0.1 ohm .. 1e8 ohm as they are ("Short", "Open").
     const int tab = tab_.tabIndex();
     const bool rangeGuard = tab == TabPI || tab == TabT;
-    return options_[0]->isChecked() ? E96(value, 0, rangeGuard) : E24(value, 0, rangeGuard);
+    return Snap(series(), value, 0, rangeGuard);
 }
 
 float StandardValues::formatCode() const {
-    return options_[0]->isChecked() ? 103.0f : 102.0f;
+    return SeriesDigits(series()) == 3 ? 103.0f : 102.0f;
 }
 
 void StandardValues::clicked() {
@@ -86,8 +103,7 @@ void StandardValues::clicked() {
         }
         for (QAbstractButton* selector : selectors_)
             selector->setEnabled(!on);
-        options_[0]->setEnabled(!on);
-        options_[1]->setEnabled(!on);
+        setOptionsEnabled(!on);
         if (on) {
             for (int b = 0; b < tab_.boxCount(); ++b)
                 tab_.box(b)->setLocked(true);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/standard_series.h"
+
 #include <QString>
 #include <array>
 #include <functional>
@@ -10,13 +12,14 @@ class QCheckBox;
 class QGroupBox;
 class QPushButton;
 class QRadioButton;
+class QWidget;
 
 namespace oq {
 
 class CalculatorTab;
 struct SharedState;
 
-// The "Use Standard values" check box of a resistor tab with its E-96 / E-24 pair. Switching it
+// The "Use Standard values" check box of a resistor tab with its choice of series. Switching it
 // on snaps the tab's resistors to the chosen series and shows what the circuit then does;
 // switching it off brings back what the user typed. This class runs the part every tab shares:
 // the handler stays quiet while the boxes are written, everything is locked while standard
@@ -30,6 +33,13 @@ class StandardValues {
         std::function<void()> failed;       // a snapped value gave no valid result
     };
 
+    // The series of option i (Option_<code>_STD(i)): the first two are E-96 and E-24, as they
+    // always were; the frame shows them by density, E-12, E-24, E-48, E-96, E-192.
+    static constexpr int OptionCount = 5;
+    static constexpr std::array<Series, OptionCount> OptionSeries = {
+        Series::E96, Series::E24, Series::E12, Series::E48, Series::E192};
+    static constexpr std::array<int, OptionCount> ShownOrder = {2, 1, 3, 0, 4};
+
     // `code` names the controls (Check_<code>_StdVal, Option_<code>_STD(i)); the frame gets
     // `frameName`.
     StandardValues(CalculatorTab& tab, SharedState& state, const char* code, const QString& caption,
@@ -41,13 +51,19 @@ class StandardValues {
     QCheckBox* checkBox() const { return check_; }
     QGroupBox* frame() const { return frame_; }
     QRadioButton* option(int index) const { return options_[static_cast<size_t>(index)]; }
+    // The options as the frame shows them, for the tab order.
+    std::vector<QWidget*> shownOptions() const;
 
-    // Enables the check box and both series options (EnableStd_<code>).
+    // Enables the check box and the series options (EnableStd_<code>).
     void setEnabled(bool enable);
+    // The series options alone.
+    void setOptionsEnabled(bool enable);
     bool isOn() const;
+    // The series chosen.
+    Series series() const;
     // The nearest member of the chosen series.
     double snap(double value) const;
-    // FormatEng code of a snapped value: three digits for E-96, two for E-24.
+    // FormatEng code of a snapped value: two digits up to E-24, three from E-48 on.
     float formatCode() const;
 
   private:
@@ -57,7 +73,7 @@ class StandardValues {
     SharedState& st_;
     QCheckBox* check_;
     QGroupBox* frame_;
-    std::array<QRadioButton*, 2> options_{};
+    std::array<QRadioButton*, OptionCount> options_{};
     std::vector<QAbstractButton*> selectors_;
     QPushButton* clear_ = nullptr;
     Actions actions_;
