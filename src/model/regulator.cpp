@@ -1,6 +1,7 @@
 #include "model/regulator.h"
 
 #include "model/checked.h"
+#include "model/notation.h"
 
 #include <algorithm>
 #include <cmath>
@@ -143,6 +144,15 @@ std::vector<RegulatorPair> SearchRegulatorPairs(RegulatorKind kind, double vref,
     for (size_t i = 0; i < n; ++i)
         pairs.push_back(found[i].pair);
     return pairs;
+}
+
+std::string RegulatorPairLine(const RegulatorPair& pair, Series series) {
+    const float digits = series <= Series::E24 ? 102.0f : 103.0f;
+    // An error that rounds to nothing has no sign.
+    const double error = std::fabs(pair.error) < 5e-4 ? 0.0 : pair.error;
+    return "R1 " + FormatEng(pair.r1, "; ;", digits) + ", R2 " + FormatEng(pair.r2, "; ;", digits) +
+           ": " + FormatFixedTrim(pair.vout, 1.4f) + " V (" + (error > 0 ? "+" : "") +
+           FormatFixedTrim(error, 1.3f) + " %)";
 }
 
 WorstCase RegulatorWorstCase(const RegulatorData& data, double r1, double r2,

@@ -83,6 +83,10 @@ std::vector<RegulatorPair> SearchRegulatorPairs(RegulatorKind kind, double vref,
                                                 double wanted, Series series, ResistorRange range,
                                                 size_t count);
 
+// A pair as the tab lists it: "R1 30.1 k, R2 10.0 k: 5.0125 V (+0.250 %)", the resistors with the
+// series' digits (two up to E-24, three from E-48).
+std::string RegulatorPairLine(const RegulatorPair& pair, Series series);
+
 // The output over every spread: Vref and Iadj at their limits, each resistor off by the tolerance
 // (percent) either way; `below` and `above` are the deviations from the typical output in percent
 // of the typical (below is negative).

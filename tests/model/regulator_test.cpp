@@ -1,4 +1,5 @@
 #include "model/checked.h"
+#include "model/computations.h"
 #include "model/regulator.h"
 
 #include <algorithm>
@@ -216,6 +217,99 @@ TEST(Regulator, MissingFiguresAndRanges) {
     EXPECT_EQ(RegulatorRangeProblem(K::ThreeTerminal, {90, 240}), RegulatorRangeWrong);
     EXPECT_EQ(RegulatorRangeProblem(K::Standard, {1e5, 1e3}), RegulatorRangeWrong);
     EXPECT_EQ(RegulatorRangeProblem(K::Standard, {1e3, 1e5}), "");
+}
+
+} // namespace
+} // namespace oq
+
+namespace oq {
+namespace {
+
+// The command line's computation: the tab's figures under the lower-case names, in SI units.
+TEST(Regulator, ComputationUnderItsNames) {
+    using Status = Outcome::Status;
+    struct Case {
+        const char* what;
+        std::map<std::string, double> values;
+        std::map<std::string, std::string> texts;
+        Status status;
+        std::map<std::string, double> expect;
+        std::string message = {};
+        std::string line = {};
+    };
+    const Case cases[] = {
+        {"three-terminal 240 / 720 ohm with 50 uA",
+         {{"vref", 1.25}, {"r1", 240}, {"r2", 720}, {"iadj", 50e-6}},
+         {{"kind", "three-terminal"}},
+         Status::Done,
+         {{"vout", 5.036}}},
+        {"standard 10 k / 10 k worst case at 1 %",
+         {{"vref_min", 1.225}, {"vref", 1.25}, {"vref_max", 1.275}, {"r1", 1e4}, {"r2", 1e4}},
+         {{"tolerance", "1"}},
+         Status::Done,
+         {{"vout", 2.5},
+          {"vout_min", 2.4257},
+          {"vout_max", 2.5758},
+          {"deviation_below", -2.97},
+          {"deviation_above", 3.03}}},
+        {"R2 of a standard 0.8 V regulator for 3.3 V",
+         {{"vref", 0.8}, {"vout", 3.3}, {"r1", 31250}},
+         {},
+         Status::Done,
+         {{"r2", 1e4}}},
+        {"the best E-24 pair for 5 V and the ten best",
+         {{"vref", 1.25}, {"vout", 5}, {"r2", 12345}},
+         {{"series", "E-24"}, {"list", "1"}},
+         Status::Done,
+         {{"r1", 3e4}, {"r2", 1e4}, {"error", 0}, {"wanted", 5}},
+         "",
+         "R1 30 k, R2 10 k: 5.0000 V (0.000 %)"},
+        {"an output below Vref",
+         {{"vref", 1.25}, {"vout", 1}, {"r2", 1e4}},
+         {},
+         Status::Calculation,
+         {},
+         RegulatorBelowVref},
+        {"Vref limits out of order",
+         {{"vref_min", 1.3}, {"vref", 1.25}, {"r1", 1e4}, {"r2", 1e4}},
+         {},
+         Status::Calculation,
+         {},
+         RegulatorOrderWrong},
+        {"an R1 range below 100 ohm",
+         {{"vref", 1.25}, {"vout", 5}, {"r1", 240}, {"range_low", 90}},
+         {{"kind", "three-terminal"}},
+         Status::Calculation,
+         {},
+         RegulatorRangeWrong},
+        {"Iadj on the standard kind",
+         {{"vref", 1.25}, {"r1", 1e4}, {"r2", 1e4}, {"iadj", 50e-6}},
+         {},
+         Status::Usage,
+         {},
+         "reg: iadj only"},
+        {"no Vref", {{"r1", 1e4}, {"r2", 1e4}}, {}, Status::Usage, {}, "reg: vref is needed"},
+        {"a series no one makes",
+         {{"vref", 1.25}, {"r1", 1e4}, {"r2", 1e4}},
+         {{"series", "E-7"}},
+         Status::Usage,
+         {},
+         "reg: unknown series"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const Outcome out = ComputeRegulator({c.values, c.texts});
+        ASSERT_EQ(out.status, c.status) << out.message;
+        EXPECT_EQ(out.message.rfind(c.message, 0), 0u) << out.message;
+        for (const auto& [name, want] : c.expect) {
+            ASSERT_TRUE(out.results.count(name)) << name;
+            EXPECT_NEAR(out.results.at(name), want, 5e-4 * std::max(1.0, std::fabs(want))) << name;
+        }
+        if (!c.line.empty()) {
+            ASSERT_EQ(out.list.size(), 10u);
+            EXPECT_EQ(out.list.front(), c.line);
+        }
+    }
 }
 
 } // namespace

@@ -18,14 +18,16 @@ TEST(Settings, FreshUserGetsDefaultsAndReadsEveryKeyInOrder) {
     EXPECT_EQ(st.NCNewEntryLocation, "0001");
     EXPECT_EQ(st.Values[TabTR][2], 0.0);
 
-    ASSERT_EQ(store.reads.size(), 58u);
+    // Every decimals key, the number tab's entry location, then the tab and the rise time.
+    ASSERT_EQ(store.reads.size(), DecimalsCatalogue.size() + 3);
     EXPECT_EQ(store.reads[0], "RP Voltage Decimals");
     EXPECT_EQ(store.reads[25], "T Reverse Attenuation Decimals");
     EXPECT_EQ(store.reads[26], "NC New Entry Location");
     EXPECT_EQ(store.reads[27], "DB1 Times Decimals");
     EXPECT_EQ(store.reads[55], "IO Gain Decimals");
-    EXPECT_EQ(store.reads[56], "Tab");
-    EXPECT_EQ(store.reads[57], "TR System Rise Time");
+    EXPECT_EQ(store.reads[56], "REG Vout Decimals");
+    EXPECT_EQ(store.reads[store.reads.size() - 2], "Tab");
+    EXPECT_EQ(store.reads.back(), "TR System Rise Time");
 
     SaveSettings(store, st, 0);
     EXPECT_TRUE(store.writes.empty());
