@@ -11,29 +11,38 @@
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QRadioButton>
+#include <algorithm>
 
 namespace oq {
 
 StandardValues::StandardValues(CalculatorTab& tab, SharedState& state, const char* code,
-                               const QString& caption, const QString& frameName)
+                               const QString& caption, const QString& frameName,
+                               const std::vector<Series>& offered)
     : tab_(tab)
     , st_(state)
     , check_(new QCheckBox(caption, &tab))
-    , frame_(new QGroupBox(&tab)) {
+    , frame_(new QGroupBox(&tab))
+    , offered_(offered) {
     check_->setObjectName(QStringLiteral("Check_%1_StdVal").arg(QLatin1String(code)));
     frame_->setObjectName(frameName);
     frame_->setAccessibleName(QStringLiteral("Standard value series"));
     FitToCaption(check_);
     auto* layout = new QHBoxLayout(frame_);
     const QString stdCode = QLatin1String(code) + QStringLiteral("_STD");
-    for (int i = 0; i < 2; ++i) {
-        auto* option =
-            new QRadioButton(i == 0 ? QStringLiteral("E-96") : QStringLiteral("E-24"), frame_);
-        option->setObjectName(ControlName("Option", stdCode.toLatin1().constData(), i));
+    for (size_t i = 0; i < offered_.size(); ++i) {
+        auto* option = new QRadioButton(QLatin1String(SeriesName(offered_[i])), frame_);
+        option->setObjectName(
+            ControlName("Option", stdCode.toLatin1().constData(), static_cast<int>(i)));
         FitToCaption(option);
-        layout->addWidget(option);
-        options_[static_cast<size_t>(i)] = option;
+        options_.push_back(option);
     }
+    std::vector<size_t> shown(offered_.size());
+    for (size_t i = 0; i < shown.size(); ++i)
+        shown[i] = i;
+    std::sort(shown.begin(), shown.end(),
+              [&](size_t a, size_t b) { return offered_[a] < offered_[b]; });
+    for (size_t i : shown)
+        layout->addWidget(options_[i]);
     layout->addStretch(1);
     options_[0]->setChecked(true);
     setEnabled(false);
@@ -49,23 +58,30 @@ void StandardValues::attach(std::vector<QAbstractButton*> selectors, QPushButton
 
 void StandardValues::setEnabled(bool enable) {
     check_->setEnabled(enable);
-    options_[0]->setEnabled(enable);
-    options_[1]->setEnabled(enable);
+    for (QRadioButton* option : options_)
+        option->setEnabled(enable);
 }
 
 bool StandardValues::isOn() const {
     return check_->isChecked();
 }
 
+Series StandardValues::series() const {
+    for (size_t i = 0; i < options_.size(); ++i)
+        if (options_[i]->isChecked())
+            return offered_[i];
+    return offered_.front();
+}
+
 double StandardValues::snap(double value) const {
     // The networks keep arms outside 0.1 ohm .. 1e8 ohm as they are ("Short", "Open").
     const int tab = tab_.tabIndex();
     const bool rangeGuard = tab == TabPI || tab == TabT;
-    return options_[0]->isChecked() ? E96(value, 0, rangeGuard) : E24(value, 0, rangeGuard);
+    return Snap(series(), value, 0, rangeGuard);
 }
 
 float StandardValues::formatCode() const {
-    return options_[0]->isChecked() ? 103.0f : 102.0f;
+    return series() >= Series::E48 ? 103.0f : 102.0f;
 }
 
 void StandardValues::clicked() {
@@ -86,8 +102,8 @@ void StandardValues::clicked() {
         }
         for (QAbstractButton* selector : selectors_)
             selector->setEnabled(!on);
-        options_[0]->setEnabled(!on);
-        options_[1]->setEnabled(!on);
+        for (QRadioButton* option : options_)
+            option->setEnabled(!on);
         if (on) {
             for (int b = 0; b < tab_.boxCount(); ++b)
                 tab_.box(b)->setLocked(true);

@@ -1,7 +1,8 @@
 #pragma once
 
+#include "model/standard_series.h"
+
 #include <QString>
-#include <array>
 #include <functional>
 #include <vector>
 
@@ -31,9 +32,11 @@ class StandardValues {
     };
 
     // `code` names the controls (Check_<code>_StdVal, Option_<code>_STD(i)); the frame gets
-    // `frameName`.
+    // `frameName`. Option i offers offered[i], the first chosen; the frame shows them from the
+    // sparsest series to the densest.
     StandardValues(CalculatorTab& tab, SharedState& state, const char* code, const QString& caption,
-                   const QString& frameName);
+                   const QString& frameName,
+                   const std::vector<Series>& offered = {Series::E96, Series::E24});
 
     // The unknown selectors and the Clear button, disabled while standard values show.
     void attach(std::vector<QAbstractButton*> selectors, QPushButton* clear, Actions actions);
@@ -42,12 +45,14 @@ class StandardValues {
     QGroupBox* frame() const { return frame_; }
     QRadioButton* option(int index) const { return options_[static_cast<size_t>(index)]; }
 
-    // Enables the check box and both series options (EnableStd_<code>).
+    // Enables the check box and the series options (EnableStd_<code>).
     void setEnabled(bool enable);
     bool isOn() const;
+    // The series chosen.
+    Series series() const;
     // The nearest member of the chosen series.
     double snap(double value) const;
-    // FormatEng code of a snapped value: three digits for E-96, two for E-24.
+    // FormatEng code of a snapped value: three digits from E-48 up, two below.
     float formatCode() const;
 
   private:
@@ -57,7 +62,8 @@ class StandardValues {
     SharedState& st_;
     QCheckBox* check_;
     QGroupBox* frame_;
-    std::array<QRadioButton*, 2> options_{};
+    std::vector<Series> offered_;
+    std::vector<QRadioButton*> options_;
     std::vector<QAbstractButton*> selectors_;
     QPushButton* clear_ = nullptr;
     Actions actions_;
