@@ -7,6 +7,7 @@
 #include "model/computations.h"
 #include "model/notation.h"
 
+#include <QAbstractItemView>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
@@ -91,7 +92,7 @@ RegulatorTab::RegulatorTab(MainHost& host, const TabRow& row, QWidget* parent)
         OnClick(kind_[i], [this, i] { Option_REG_Kind_Click(i); });
 
     // Room for "100000.00" and a little more, whatever the font.
-    const int boxWidth = fontMetrics().horizontalAdvance(QStringLiteral("0000000.000"));
+    const int boxWidth = fontMetrics().horizontalAdvance(QStringLiteral("000000.000"));
     for (int b = 0; b < BoxCount; ++b) {
         NumberBox* text = addBox(b);
         text->setFixedWidth(boxWidth);
@@ -112,7 +113,14 @@ RegulatorTab::RegulatorTab(MainHost& host, const TabRow& row, QWidget* parent)
     regulator_->setMinimumContentsLength(20);
     regulator_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     regulator_->lineEdit()->setPlaceholderText(QStringLiteral("Pick, or name to add"));
-    regulator_->setAccessibleName(QStringLiteral("Regulator"));
+    // A screen reader reads one name for a list, its text and its drop-down.
+    auto name = [](QComboBox* combo, const QString& text) {
+        combo->setAccessibleName(text);
+        if (combo->lineEdit())
+            combo->lineEdit()->setAccessibleName(text);
+        combo->view()->setAccessibleName(text);
+    };
+    name(regulator_, QStringLiteral("Regulator"));
     connect(regulator_, &QComboBox::activated, this, &RegulatorTab::Combo_REG_Regulator_Click);
     add_ = new QPushButton(QStringLiteral("Add"), this);
     add_->setObjectName(QStringLiteral("Command_REG_Add"));
@@ -127,7 +135,7 @@ RegulatorTab::RegulatorTab(MainHost& host, const TabRow& row, QWidget* parent)
 
     tolerance_ = new QComboBox(this);
     tolerance_->setObjectName(QStringLiteral("Combo_REG_Tolerance"));
-    tolerance_->setAccessibleName(QStringLiteral("Resistor tolerance, %"));
+    name(tolerance_, QStringLiteral("Resistor tolerance, %"));
     for (double t : RegulatorTolerances)
         tolerance_->addItem(Qs(FormatFixedTrim(t, 0)));
     tolerance_->setCurrentIndex(DefaultTolerance);
@@ -135,7 +143,7 @@ RegulatorTab::RegulatorTab(MainHost& host, const TabRow& row, QWidget* parent)
 
     pairs_ = new QComboBox(this);
     pairs_->setObjectName(QStringLiteral("Combo_REG_Pairs"));
-    pairs_->setAccessibleName(QStringLiteral("Ten best standard pairs"));
+    name(pairs_, QStringLiteral("Ten best standard pairs"));
     pairs_->setPlaceholderText(QStringLiteral("Ten best pairs"));
     pairs_->setMinimumContentsLength(36);
     pairs_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
@@ -186,20 +194,20 @@ RegulatorTab::RegulatorTab(MainHost& host, const TabRow& row, QWidget* parent)
     }
     right->addWidget(label("WorstCase", QStringLiteral("Worst case")), 4, 0);
     right->addWidget(label("WorstMin", QStringLiteral("Min")), 4, 1);
-    right->addWidget(label("WorstMax", QStringLiteral("Max")), 4, 3);
+    right->addWidget(label("WorstMax", QStringLiteral("Max")), 4, 2);
     right->addWidget(label("VoutRange", QStringLiteral("Vout")), 5, 0);
     right->addWidget(box(VoutMin), 5, 1);
-    right->addWidget(box(VoutMax), 5, 3);
-    right->addWidget(unit(VoutMax), 5, 4);
+    right->addWidget(box(VoutMax), 5, 2);
+    right->addWidget(unit(VoutMax), 5, 3);
     right->addWidget(label("Deviation", QStringLiteral("Deviation")), 6, 0);
     right->addWidget(box(Below), 6, 1);
-    right->addWidget(box(Above), 6, 3);
-    right->addWidget(unit(Above), 6, 4);
+    right->addWidget(box(Above), 6, 2);
+    right->addWidget(unit(Above), 6, 3);
     right->setRowStretch(7, 1);
 
     auto* columns = new QHBoxLayout;
     columns->addLayout(left);
-    columns->addSpacing(fontMetrics().averageCharWidth() * 3);
+    columns->addSpacing(fontMetrics().averageCharWidth() * 2);
     columns->addLayout(right);
     columns->addStretch(1);
 
