@@ -71,7 +71,7 @@ QWidget* CalculatorTab::addBoxRow(QGridLayout* grid, int row, QWidget* caption, 
             unit = addLabel(ControlName("Label", (std::string(code()) + "_Unit").c_str(), index)
                                 .toLatin1()
                                 .constData(),
-                            QLatin1String(name));
+                            QString::fromUtf8(name));
     }
     if (unit)
         grid->addWidget(unit, row, UnitColumn, Qt::AlignLeft);

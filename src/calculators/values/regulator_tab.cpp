@@ -91,26 +91,20 @@ RegulatorTab::RegulatorTab(MainHost& host, const TabRow& row, QWidget* parent)
     for (int i = 0; i < 2; ++i)
         OnClick(kind_[i], [this, i] { Option_REG_Kind_Click(i); });
 
-    // Room for "100000.00" and a little more, whatever the font.
-    const int boxWidth = fontMetrics().horizontalAdvance(QStringLiteral("000000.000"));
     for (int b = 0; b < BoxCount; ++b) {
         NumberBox* text = addBox(b);
-        text->setFixedWidth(boxWidth);
         connect(text, &QLineEdit::textChanged, this, [this, b] { Text_REG_Change(b); });
     }
-    // The unit after a box, or after the last box of its row.
-    auto unit = [&](int b) {
-        auto* u =
-            new QLabel(QString::fromUtf8(row.calculator->boxes[static_cast<size_t>(b)].unit), this);
-        u->setObjectName(ControlName("Label", "REG_Unit", b));
-        return u;
-    };
+    // What an empty limit stands for.
+    for (int b : {VrefMin, VrefMax, IadjMax})
+        box(b)->setPlaceholderText(QStringLiteral("= typical"));
+    box(IadjMin)->setPlaceholderText(QStringLiteral("0"));
 
     regulator_ = new QComboBox(this);
     regulator_->setObjectName(QStringLiteral("Combo_REG_Regulator"));
     regulator_->setEditable(true);
     regulator_->setInsertPolicy(QComboBox::NoInsert);
-    regulator_->setMinimumContentsLength(20);
+    regulator_->setMinimumContentsLength(14);
     regulator_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     regulator_->lineEdit()->setPlaceholderText(QStringLiteral("Pick, or name to add"));
     // A screen reader reads one name for a list, its text and its drop-down.
@@ -145,7 +139,7 @@ RegulatorTab::RegulatorTab(MainHost& host, const TabRow& row, QWidget* parent)
     pairs_->setObjectName(QStringLiteral("Combo_REG_Pairs"));
     name(pairs_, QStringLiteral("Ten best standard pairs"));
     pairs_->setPlaceholderText(QStringLiteral("Ten best pairs"));
-    pairs_->setMinimumContentsLength(36);
+    pairs_->setMinimumContentsLength(28);
     pairs_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     pairs_->setEnabled(false);
     connect(pairs_, &QComboBox::activated, this, &RegulatorTab::Combo_REG_Pairs_Click);
@@ -154,83 +148,69 @@ RegulatorTab::RegulatorTab(MainHost& host, const TabRow& row, QWidget* parent)
     MakeWarningLabel(wrongValue_);
     formula_ = label("Formula", QString());
     rangeLabel_ = label("Range", QString());
+    rangeToLabel_ = label("RangeTo", QString());
 
-    // Left: the regulator and its figures; right: the feedback pair and the worst case.
+    // Two grids of the shape every tab shares. Left: the regulator, its figures and the range
+    // of the ranged resistor; right: the feedback pair, the worst case and the standard pair.
+    auto caption = [&](const char* control, const char* text) {
+        return label(control, QLatin1String(text));
+    };
     auto* left = new QGridLayout;
     auto* pick = new QHBoxLayout;
-    pick->addWidget(label("Regulator", QStringLiteral("Regulator")));
+    pick->addWidget(caption("Regulator", "Regulator"));
     pick->addWidget(regulator_, 1);
     pick->addWidget(add_);
     pick->addWidget(remove_);
-    left->addLayout(pick, 0, 0, 1, 5);
-    auto* kindFrame = new QGroupBox(QStringLiteral("Kind"), this);
-    kindFrame->setObjectName(QStringLiteral("Frame_REG_Kind"));
-    kindFrame->setAccessibleName(QStringLiteral("Regulator kind"));
-    auto* kindLayout = new QGridLayout(kindFrame);
-    kindLayout->addWidget(kind_[0], 0, 0);
-    kindLayout->addWidget(kind_[1], 0, 1);
-    kindLayout->addWidget(formula_, 1, 0, 1, 2);
-    left->addWidget(kindFrame, 1, 0, 1, 5);
-    left->addWidget(label("Min", QStringLiteral("Min")), 2, 1);
-    left->addWidget(label("Typical", QStringLiteral("Typical")), 2, 2);
-    left->addWidget(label("Max", QStringLiteral("Max")), 2, 3);
-    left->addWidget(label("Vref", QStringLiteral("Vref")), 3, 0);
-    left->addWidget(label("Iadj", QStringLiteral("Iadj")), 4, 0);
+    left->addLayout(pick, 0, 0, 1, 4);
+    auto* kindRow = new QHBoxLayout;
+    kindRow->addWidget(kind_[0]);
+    kindRow->addWidget(kind_[1]);
+    kindRow->addStretch(1);
+    left->addWidget(caption("Kind", "Kind"), 1, CaptionColumn);
+    left->addLayout(kindRow, 1, BoxColumn, 1, 3);
+    const char* const figureCaptions[6] = {"Vref min", "Vref typical", "Vref max",
+                                           "Iadj min", "Iadj typical", "Iadj max"};
     for (int b = VrefMin; b <= IadjMax; ++b)
-        left->addWidget(box(b), 3 + (b - VrefMin) / 3, 1 + (b - VrefMin) % 3);
-    left->addWidget(unit(VrefMax), 3, 4);
-    left->addWidget(unit(IadjMax), 4, 4);
-    left->addWidget(label("Tolerance", QStringLiteral("Resistor tolerance")), 5, 0, 1, 2);
-    left->addWidget(tolerance_, 5, 2);
-    left->addWidget(label("Percent", QStringLiteral("%")), 5, 3);
-    left->setRowStretch(6, 1);
+        addBoxRow(left, 2 + b - VrefMin,
+                  addLabel(ControlName("Label", "REG_Figure", b).toLatin1().constData(),
+                           QLatin1String(figureCaptions[b - VrefMin])),
+                  b);
+    left->addWidget(caption("Tolerance", "Resistor tolerance"), 8, CaptionColumn);
+    left->addWidget(tolerance_, 8, BoxColumn, Qt::AlignLeft);
+    left->addWidget(caption("Percent", "%"), 8, UnitColumn);
+    addBoxRow(left, 9, rangeLabel_, RangeLow);
+    addBoxRow(left, 10, rangeToLabel_, RangeHigh);
+    left->setRowStretch(11, 1);
 
     auto* right = new QGridLayout;
-    right->addWidget(label("Unknown", QStringLiteral("Select Unknown")), 0, 0, 1, 3);
-    for (int b = Vout; b <= R2; ++b) {
-        right->addWidget(option_[b], 1 + b, 0);
-        right->addWidget(box(b), 1 + b, 1);
-        right->addWidget(unit(b), 1 + b, 2);
-    }
-    right->addWidget(label("WorstCase", QStringLiteral("Worst case")), 4, 0);
-    right->addWidget(label("WorstMin", QStringLiteral("Min")), 4, 1);
-    right->addWidget(label("WorstMax", QStringLiteral("Max")), 4, 2);
-    right->addWidget(label("VoutRange", QStringLiteral("Vout")), 5, 0);
-    right->addWidget(box(VoutMin), 5, 1);
-    right->addWidget(box(VoutMax), 5, 2);
-    right->addWidget(unit(VoutMax), 5, 3);
-    right->addWidget(label("Deviation", QStringLiteral("Deviation")), 6, 0);
-    right->addWidget(box(Below), 6, 1);
-    right->addWidget(box(Above), 6, 2);
-    right->addWidget(unit(Above), 6, 3);
-    right->setRowStretch(7, 1);
+    // The kind's formula heads the quantities it ties together.
+    right->addWidget(formula_, 0, 0, 1, 4);
+    for (int b = Vout; b <= R2; ++b)
+        addBoxRow(right, 1 + b, option_[b], b);
+    right->addWidget(caption("WorstCase", "Worst case"), 4, 0, 1, 3);
+    const char* const worst[4] = {"Vout min", "Vout max", "Below typical", "Above typical"};
+    for (int b = VoutMin; b <= Above; ++b)
+        addBoxRow(right, 5 + b - VoutMin,
+                  addLabel(ControlName("Label", "REG_Worst", b).toLatin1().constData(),
+                           QLatin1String(worst[b - VoutMin])),
+                  b);
+    addBoxRow(right, 9, caption("Error", "Standard pair error"), Error);
+    right->addWidget(pairs_, 10, 0, 1, 4, Qt::AlignLeft);
+    right->setRowStretch(11, 1);
 
     auto* columns = new QHBoxLayout;
     columns->addLayout(left);
-    columns->addSpacing(fontMetrics().averageCharWidth() * 2);
+    columns->addSpacing(fontMetrics().averageCharWidth());
     columns->addLayout(right);
-    columns->addStretch(1);
-
-    // Below both: the standard pair, its range and its error, and the ten best.
-    auto* standard = new QGridLayout;
-    standard->addWidget(std_.checkBox(), 0, 0, 1, 6);
-    standard->addWidget(std_.frame(), 1, 0, 1, 6, Qt::AlignLeft);
-    standard->addWidget(rangeLabel_, 2, 0);
-    standard->addWidget(box(RangeLow), 2, 1);
-    standard->addWidget(label("RangeTo", QStringLiteral("to")), 2, 2);
-    standard->addWidget(box(RangeHigh), 2, 3);
-    standard->addWidget(unit(RangeHigh), 2, 4);
-    standard->addWidget(label("Error", QStringLiteral("Pair error")), 3, 0);
-    standard->addWidget(box(Error), 3, 1);
-    standard->addWidget(unit(Error), 3, 2);
-    standard->addWidget(pairs_, 3, 3, 1, 3, Qt::AlignLeft);
-    standard->addWidget(wrongValue_, 4, 0, 1, 6);
-    standard->setColumnStretch(5, 1);
 
     auto* controls = new QVBoxLayout;
     controls->addLayout(columns);
-    controls->addSpacing(fontMetrics().height() / 2);
+    auto* standard = new QHBoxLayout;
+    standard->addWidget(std_.checkBox());
+    standard->addWidget(std_.frame());
+    standard->addStretch(1);
     controls->addLayout(standard);
+    controls->addWidget(wrongValue_, 0, Qt::AlignLeft);
 
     clear_ = addClearButton([this] { Command_REG_Clear_Click(); });
     std_.attach({option_[0], option_[1], option_[2], kind_[0], kind_[1], add_, remove_}, clear_,
@@ -309,9 +289,10 @@ void RegulatorTab::reselectLastOption() {
 // The range belongs to the kind: R2 to ground on the standard kind, R1 on the three-terminal.
 void RegulatorTab::Option_REG_Kind_Click(int index) {
     const bool standard = index == 0;
-    formula_->setText(standard ? QStringLiteral("Vout = Vref × (1 + R1 / R2), R2 to ground")
+    formula_->setText(standard ? QStringLiteral("Vout = Vref × (1 + R1 / R2)")
                                : QStringLiteral("Vout = Vref × (1 + R2 / R1) + Iadj × R2"));
     rangeLabel_->setText(standard ? QStringLiteral("R2 from") : QStringLiteral("R1 from"));
+    rangeToLabel_->setText(standard ? QStringLiteral("R2 to") : QStringLiteral("R1 to"));
     const QuietWrites quiet(st_, tab_);
     writeDefaultRange();
     unlockInputs();
@@ -471,6 +452,9 @@ void RegulatorTab::showStandard() {
         for (const RegulatorPair& p : listed_)
             pairs_->addItem(Qs(RegulatorPairLine(p, std_.series())));
         pairs_->setCurrentIndex(0);
+        // The open list shows whole lines even where the closed box is narrower.
+        pairs_->view()->setMinimumWidth(pairs_->view()->sizeHintForColumn(0) +
+                                        2 * pairs_->view()->frameWidth());
     }
     pairs_->setEnabled(true);
     showPair(listed_.front());

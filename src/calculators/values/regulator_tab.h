@@ -66,6 +66,7 @@ class RegulatorTab : public CalculatorTab {
     std::array<QRadioButton*, 2> kind_{};
     QLabel* formula_ = nullptr;
     QLabel* rangeLabel_ = nullptr;
+    QLabel* rangeToLabel_ = nullptr;
     QComboBox* regulator_ = nullptr;
     QPushButton* add_ = nullptr;
     QPushButton* remove_ = nullptr;
