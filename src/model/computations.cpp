@@ -702,10 +702,12 @@ Outcome ComputeRegulator(const ComputationInput& in) {
                         .value_or(Spread{});
         if (const std::string problem = RegulatorFiguresProblem(data); !problem.empty())
             return Refused(problem);
+        // The range bounds the search alone.
         ResistorRange range = DefaultRange(kind);
         range.low = given("range_low").value_or(range.low);
         range.high = given("range_high").value_or(range.high);
-        if (const std::string problem = RegulatorRangeProblem(kind, range); !problem.empty())
+        if (const std::string problem = RegulatorRangeProblem(kind, range);
+            series && !problem.empty())
             return Refused(problem);
 
         RegulatorValues v = {Value(in, "vout"), Value(in, "r1"), Value(in, "r2")};

@@ -278,7 +278,7 @@ TEST(Regulator, ComputationUnderItsNames) {
          RegulatorOrderWrong},
         {"an R1 range below 100 ohm",
          {{"vref", 1.25}, {"vout", 5}, {"r1", 240}, {"range_low", 90}},
-         {{"kind", "three-terminal"}},
+         {{"kind", "three-terminal"}, {"series", "E-24"}},
          Status::Calculation,
          {},
          RegulatorRangeWrong},
