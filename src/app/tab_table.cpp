@@ -11,6 +11,7 @@
 #include "calculators/resistors/resistor_power_tab.h"
 #include "calculators/resistors/voltage_divider_tab.h"
 #include "calculators/values/standard_values_tab.h"
+#include "calculators/values/regulator_tab.h"
 
 namespace oq {
 
@@ -50,6 +51,7 @@ const std::vector<TabRow> TabTable = {
     Row(TabIO, ":/pictures/io.svg", Make<InvertingOpAmpTab>,
         "An inverting amplifier: R1 from the input to the inverting input, R2 from the output."),
     Row(TabSV, nullptr, Make<StandardValuesTab>),
+    Row(TabREG, nullptr, Make<RegulatorTab>),
 };
 
 } // namespace oq

@@ -46,7 +46,7 @@ NumberBox* CalculatorTab::addBox(int index, BoxRules rules) {
     // Read out as "Resistor 1, ohm"; a box without a name of its own is named by its label.
     if (const QString name = boxName(index); !name.isEmpty()) {
         const char* unit = row_.calculator->boxes[static_cast<size_t>(index)].unit;
-        b->setAccessibleName(*unit ? name + QStringLiteral(", ") + QLatin1String(unit) : name);
+        b->setAccessibleName(*unit ? name + QStringLiteral(", ") + QString::fromUtf8(unit) : name);
     }
     if (static_cast<int>(boxes_.size()) <= index)
         boxes_.resize(index + 1, nullptr);
@@ -71,7 +71,7 @@ QWidget* CalculatorTab::addBoxRow(QGridLayout* grid, int row, QWidget* caption, 
             unit = addLabel(ControlName("Label", (std::string(code()) + "_Unit").c_str(), index)
                                 .toLatin1()
                                 .constData(),
-                            QLatin1String(name));
+                            QString::fromUtf8(name));
     }
     if (unit)
         grid->addWidget(unit, row, UnitColumn, Qt::AlignLeft);

@@ -38,7 +38,7 @@ enum TabIndex : int {
 };
 // Room in the per-tab arrays for every index above, built or not.
 constexpr int TabSlots = TabIndexEnd;
-constexpr int MaxBoxes = 7;
+constexpr int MaxBoxes = 16;
 
 enum class CalculatorGroup { Resistors, AttenuatorsAndLevels, Conversions, Values, BoardAndRf };
 
@@ -208,6 +208,27 @@ inline constexpr auto Calculators = [] {
          G::Values,
          1,
          {Box("Value", "SV Value Decimals", "Value", "ohm")}},
+        // The adjust-pin current is typed and shown in microamperes.
+        {TabREG,
+         "REG",
+         "Reg&ulator",
+         G::Values,
+         16,
+         {Box("Vout", "REG Vout Decimals", "Vout", "V", "1.4"),
+          Box("R1", "REG R1 Decimals", "R1", "ohm"), Box("R2", "REG R2 Decimals", "R2", "ohm"),
+          Box("Vref Min", "REG Vref Min Decimals", "Vref Min", "V", "1.4"),
+          Box("Vref Typical", "REG Vref Typical Decimals", "Vref Typical", "V", "1.4"),
+          Box("Vref Max", "REG Vref Max Decimals", "Vref Max", "V", "1.4"),
+          Box("Iadj Min", "REG Iadj Min Decimals", "Iadj Min", "µA", "1.1"),
+          Box("Iadj Typical", "REG Iadj Typical Decimals", "Iadj Typical", "µA", "1.1"),
+          Box("Iadj Max", "REG Iadj Max Decimals", "Iadj Max", "µA", "1.1"),
+          Box("Range From", "REG Range From Decimals", "Range From", "ohm", "1.0"),
+          Box("Range To", "REG Range To Decimals", "Range To", "ohm", "1.0"),
+          Box("Vout Min", "REG Vout Min Decimals", "Vout Min", "V", "1.4"),
+          Box("Vout Max", "REG Vout Max Decimals", "Vout Max", "V", "1.4"),
+          Box("Deviation Below", "REG Deviation Below Decimals", "Deviation Below", "%"),
+          Box("Deviation Above", "REG Deviation Above Decimals", "Deviation Above", "%"),
+          Box("Pair Error", "REG Pair Error Decimals", "Pair Error", "%", "1.3")}},
     });
 }();
 

@@ -8,6 +8,7 @@
 #include "model/number_bases.h"
 #include "model/opamps.h"
 #include "model/reactance.h"
+#include "model/regulator.h"
 #include "model/resistor_pairs.h"
 #include "model/resistor_power.h"
 #include "model/rise_time.h"
@@ -710,6 +711,98 @@ Outcome ComputeStandardValues(const ComputationInput& in) {
     return Finish(out, IncorrectValue);
 }
 
+// ---- regulator feedback ---------------------------------------------------------------------
+
+Outcome ComputeRegulator(const ComputationInput& in) {
+    const ComputationInfo& info = Row("reg");
+    if (auto bad = CheckNames(info, in))
+        return *bad;
+    const std::string kindName = Text(in, "kind", "standard");
+    if (kindName != "standard" && kindName != "three-terminal")
+        return Usage(info, "kind is standard or three-terminal");
+    const RegulatorKind kind =
+        kindName == "standard" ? RegulatorKind::Standard : RegulatorKind::ThreeTerminal;
+    std::optional<Series> series;
+    if (auto bad = ReadSeries(info, in, series))
+        return *bad;
+    const std::string tolText = Text(in, "tolerance", "1");
+    std::optional<double> tolerance;
+    for (double t : RegulatorTolerances)
+        if (tolText == FormatFixedTrim(t, 0))
+            tolerance = t;
+    if (!tolerance)
+        return Usage(info, "tolerance is 0.1, 0.5, 1, 2 or 5 (percent)");
+    const std::string list = Text(in, "list", "0");
+    if (list != "0" && list != "1")
+        return Usage(info, "list is 1 (the ten best pairs) or 0");
+    if (list == "1" && !series)
+        return Usage(info, "the ten best pairs need a series");
+
+    auto given = [&](const char* name) {
+        return Has(in, name) ? std::optional<double>(Value(in, name)) : std::nullopt;
+    };
+    const bool anyIadj = Has(in, "iadj_min") || Has(in, "iadj") || Has(in, "iadj_max");
+    if (kind == RegulatorKind::Standard && anyIadj)
+        return Usage(info, "iadj only with kind=three-terminal");
+    const int quantities = GivenMask(in, {"vout", "r1", "r2"});
+    if (Count(quantities) != 2)
+        return Usage(info, Count(quantities) < 2 ? "too few values" : "too many values");
+    if (!TypedInRange(in))
+        return Refused(IncorrectValue);
+    const int unknown = std::countr_one(static_cast<unsigned>(quantities));
+
+    Outcome out;
+    try {
+        RegulatorData data;
+        data.kind = kind;
+        const std::optional<Spread> vref =
+            CompleteSpread(given("vref_min"), given("vref"), given("vref_max"), false);
+        if (!vref)
+            return Usage(info, "vref is needed");
+        data.vref = *vref;
+        data.iadj = CompleteSpread(given("iadj_min"), given("iadj"), given("iadj_max"), true)
+                        .value_or(Spread{});
+        if (const std::string problem = RegulatorFiguresProblem(data); !problem.empty())
+            return Refused(problem);
+        // The range bounds the search alone.
+        ResistorRange range = DefaultRange(kind);
+        range.low = given("range_low").value_or(range.low);
+        range.high = given("range_high").value_or(range.high);
+        if (const std::string problem = RegulatorRangeProblem(kind, range);
+            series && !problem.empty())
+            return Refused(problem);
+
+        RegulatorValues v = {Value(in, "vout"), Value(in, "r1"), Value(in, "r2")};
+        v[static_cast<size_t>(unknown)] =
+            RegulatorUnknown(kind, unknown, data.vref.typ, data.iadj.typ, v);
+        if (series) {
+            const double wanted = v[RegVout];
+            const std::vector<RegulatorPair> pairs = SearchRegulatorPairs(
+                kind, data.vref.typ, data.iadj.typ, wanted, *series, range, list == "1" ? 10 : 1);
+            if (pairs.empty())
+                return Refused(NoPairs);
+            v = {pairs[0].vout, pairs[0].r1, pairs[0].r2};
+            out.results["wanted"] = wanted;
+            out.results["error"] = pairs[0].error;
+            if (list == "1")
+                for (const RegulatorPair& p : pairs)
+                    out.list.push_back(RegulatorPairLine(p, *series));
+        }
+        const WorstCase w = RegulatorWorstCase(data, v[RegR1], v[RegR2], *tolerance);
+        out.results["vout"] = v[RegVout];
+        out.results["r1"] = v[RegR1];
+        out.results["r2"] = v[RegR2];
+        out.results["vout_min"] = w.min;
+        out.results["vout_max"] = w.max;
+        out.results["deviation_below"] = w.below;
+        out.results["deviation_above"] = w.above;
+    } catch (const CalcError& e) {
+        return Refused(std::string(e.what()) == RegulatorBelowVref ? RegulatorBelowVref
+                                                                   : IncorrectValue);
+    }
+    return Finish(out, IncorrectValue);
+}
+
 // ---- the table ------------------------------------------------------------------------------
 
 const std::vector<ComputationInfo>& Computations() {
@@ -781,6 +874,19 @@ const std::vector<ComputationInfo>& Computations() {
                 "told); gives each series' nearest, lower and higher member, the nearest's "
                 "deviation in percent, member (1 or 0) and the nearest's colour bands",
                 "r=4990"),
+            Row("reg", ComputeRegulator,
+                {"vout", "r1", "r2", "vref_min", "vref", "vref_max", "iadj_min", "iadj", "iadj_max",
+                 "range_low", "range_high"},
+                {"vout", "r1", "r2", "vout_min", "vout_max", "deviation_below", "deviation_above",
+                 "wanted", "error"},
+                {"kind", "tolerance", "series", "list"},
+                "two of vout r1 r2 with vref (vref_min vref_max for the worst case); "
+                "kind=standard|three-terminal (iadj_min iadj iadj_max, amperes); tolerance=0.1|0.5|"
+                "1|2|5 (percent, 1 unless told); series=E-3..E-192 gives the best pair for vout, "
+                "its "
+                "ranged resistor within range_low..range_high (R2 1k..100k, or R1 120..240 on "
+                "three-terminal); list=1 the ten best",
+                "vref=1.25 r1=10000 r2=10000"),
         };
     }();
     return rows;

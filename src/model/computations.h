@@ -53,5 +53,6 @@ Outcome ComputeCapacitiveReactance(const ComputationInput& in); // cz
 Outcome ComputeInductiveReactance(const ComputationInput& in);  // lz
 Outcome ComputeNumberBases(const ComputationInput& in);         // nc
 Outcome ComputeStandardValues(const ComputationInput& in);      // sv
+Outcome ComputeRegulator(const ComputationInput& in);           // reg
 
 } // namespace oq

@@ -2,8 +2,10 @@
 
 #include "model/notation.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
+#include <optional>
 
 namespace oq {
 
@@ -55,6 +57,70 @@ int startTab(const std::string& text, Catalogue catalogue) {
     return static_cast<int>(r);
 }
 
+// The regulator list, in a group of its own: "Count", then per entry "<n> Name", "<n> Kind",
+// "<n> Vref" and "<n> Iadj" (min, typical and max, blank-separated, in volts and amperes).
+const char* const RegulatorGroup = "Regulators";
+constexpr int MostRegulators = 100;
+
+std::string SpreadText(const Spread& s) {
+    std::string text;
+    for (double v : {s.min, s.typ, s.max})
+        text += (text.empty() ? "" : " ") + FormatFixedTrim(v, 0);
+    return text;
+}
+
+std::optional<Spread> ReadSpread(const std::string& text) {
+    std::array<double, 3> v{};
+    size_t at = 0;
+    for (double& x : v) {
+        const size_t start = text.find_first_not_of(' ', at);
+        if (start == std::string::npos)
+            return std::nullopt;
+        at = text.find(' ', start);
+        const std::string word = text.substr(start, at - start);
+        x = TextValue(word);
+        if (!std::isfinite(x) || std::fabs(x) >= 1e300)
+            return std::nullopt;
+    }
+    return Spread{v[0], v[1], v[2]};
+}
+
+std::vector<RegulatorEntry> LoadRegulators(SettingsStore& store) {
+    const std::string count = store.readIn(RegulatorGroup, "Count", "");
+    if (count.empty())
+        return RegulatorPresets();
+    const double n = std::min<double>(TextValue(count), MostRegulators);
+    std::vector<RegulatorEntry> list;
+    for (int i = 1; i <= n; ++i) {
+        const std::string at = std::to_string(i) + " ";
+        RegulatorEntry e;
+        e.name = store.readIn(RegulatorGroup, at + "Name", "");
+        const std::string kind = store.readIn(RegulatorGroup, at + "Kind", "");
+        const auto vref = ReadSpread(store.readIn(RegulatorGroup, at + "Vref", ""));
+        const auto iadj = ReadSpread(store.readIn(RegulatorGroup, at + "Iadj", "0 0 0"));
+        if (e.name.empty() || (kind != "Standard" && kind != "Three-terminal") || !vref || !iadj)
+            continue; // damaged: the others are kept
+        e.data = {kind == "Standard" ? RegulatorKind::Standard : RegulatorKind::ThreeTerminal,
+                  *vref, *iadj};
+        if (RegulatorFiguresProblem(e.data).empty() && e.data.vref.typ > 0)
+            list.push_back(e);
+    }
+    return list;
+}
+
+void SaveRegulators(SettingsStore& store, const std::vector<RegulatorEntry>& list) {
+    store.writeIn(RegulatorGroup, "Count", std::to_string(list.size()));
+    for (size_t i = 0; i < list.size(); ++i) {
+        const std::string at = std::to_string(i + 1) + " ";
+        const RegulatorEntry& e = list[i];
+        store.writeIn(RegulatorGroup, at + "Name", e.name);
+        store.writeIn(RegulatorGroup, at + "Kind",
+                      e.data.kind == RegulatorKind::Standard ? "Standard" : "Three-terminal");
+        store.writeIn(RegulatorGroup, at + "Vref", SpreadText(e.data.vref));
+        store.writeIn(RegulatorGroup, at + "Iadj", SpreadText(e.data.iadj));
+    }
+}
+
 } // namespace
 
 void LoadSettings(SettingsStore& store, CalculationState& state, Catalogue catalogue) {
@@ -68,6 +134,7 @@ void LoadSettings(SettingsStore& store, CalculationState& state, Catalogue catal
     state.StartTab = startTab(store.read(TabKey, "0"), catalogue);
     const double riseTime = TextValue(store.read(RiseTimeKey, ""));
     state.Values[TabTR][2] = std::isfinite(riseTime) ? riseTime : 0.0;
+    state.Regulators = LoadRegulators(store);
 }
 
 void SaveSettings(SettingsStore& store, const CalculationState& state, int currentTab,
@@ -86,6 +153,8 @@ void SaveSettings(SettingsStore& store, const CalculationState& state, int curre
         store.write(RiseTimeKey, state.TRSysRiseTimeText);
     if (currentTab != state.StartTab)
         store.write(TabKey, std::to_string(currentTab));
+    if (state.RegulatorsChanged)
+        SaveRegulators(store, state.Regulators);
 }
 
 std::string DecimalsText(float code) {

@@ -1,10 +1,12 @@
 #pragma once
 
 #include "model/catalogue.h"
+#include "model/regulator.h"
 
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace oq {
 
@@ -30,6 +32,10 @@ struct CalculationState {
     bool NCEntryLocationChanged = false;
     bool TRSysRiseTimeChanged = false;
     std::string TRSysRiseTimeText; // the rise-time tab's system rise time as its box shows it
+    // The regulators the user keeps on the regulator tab; the generic ones until the user changes
+    // the list.
+    std::vector<RegulatorEntry> Regulators = RegulatorPresets();
+    bool RegulatorsChanged = false;
 };
 
 } // namespace oq

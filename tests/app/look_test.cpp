@@ -80,8 +80,8 @@ TEST_F(Look, LockedBoxesAndResultsAreToldApartOnEveryTheme) {
 // its unit beside it; the number bases, whose digits need a wider box, have no unit.
 TEST_F(Look, EveryBoxSitsInOneGridWithItsUnit) {
     int width = 0;
-    for (int t = 0; t < form->strip()->count(); ++t) {
-        CalculatorTab* tab = form->tab(t);
+    for (const TabRow& row : TabTable) {
+        CalculatorTab* tab = form->tab(row.index);
         ASSERT_NE(tab, nullptr);
         if (tab->tabIndex() == TabNC)
             continue;
@@ -102,7 +102,7 @@ TEST_F(Look, EveryBoxSitsInOneGridWithItsUnit) {
                 continue;
             ASSERT_NE(beside, nullptr) << name;
             if (auto* label = qobject_cast<QLabel*>(beside->widget())) {
-                EXPECT_EQ(label->text(), QLatin1String(unit)) << name;
+                EXPECT_EQ(label->text(), QString::fromUtf8(unit)) << name;
             }
         }
     }

@@ -18,15 +18,17 @@ TEST(Settings, FreshUserGetsDefaultsAndReadsEveryKeyInOrder) {
     EXPECT_EQ(st.NCNewEntryLocation, "0001");
     EXPECT_EQ(st.Values[TabTR][2], 0.0);
 
-    ASSERT_EQ(store.reads.size(), 59u);
+    // Every decimals key, the number tab's entry location, then the tab and the rise time.
+    ASSERT_EQ(store.reads.size(), DecimalsCatalogue.size() + 3);
     EXPECT_EQ(store.reads[0], "RP Voltage Decimals");
     EXPECT_EQ(store.reads[25], "T Reverse Attenuation Decimals");
     EXPECT_EQ(store.reads[26], "NC New Entry Location");
     EXPECT_EQ(store.reads[27], "DB1 Times Decimals");
     EXPECT_EQ(store.reads[55], "IO Gain Decimals");
     EXPECT_EQ(store.reads[56], "SV Value Decimals");
-    EXPECT_EQ(store.reads[57], "Tab");
-    EXPECT_EQ(store.reads[58], "TR System Rise Time");
+    EXPECT_EQ(store.reads[57], "REG Vout Decimals");
+    EXPECT_EQ(store.reads[store.reads.size() - 2], "Tab");
+    EXPECT_EQ(store.reads.back(), "TR System Rise Time");
 
     SaveSettings(store, st, 0);
     EXPECT_TRUE(store.writes.empty());
@@ -94,6 +96,50 @@ TEST(Settings, OnlyChangedValuesAreWrittenInCatalogueOrder) {
         {"TR System Rise Time", "3.5"}, {"Tab", "7"},
     };
     EXPECT_EQ(store.writes, expected);
+}
+
+} // namespace
+} // namespace oq
+
+namespace oq {
+namespace {
+
+// The regulator list: the generic five until the user changes it, then read back as written; a
+// damaged entry is dropped, the others kept.
+TEST(Settings, RegulatorListIsKeptOnlyOnceChanged) {
+    MemoryStore store;
+    CalculationState st;
+    LoadSettings(store, st);
+    ASSERT_EQ(st.Regulators.size(), 5u);
+    EXPECT_EQ(st.Regulators[0].name, "Three-terminal 1.25 V");
+    SaveSettings(store, st, 0);
+    EXPECT_TRUE(store.groupWrites.empty());
+
+    st.Regulators.erase(st.Regulators.begin() + 1);
+    st.Regulators.push_back(
+        {"Mine, 0.5 V", {RegulatorKind::ThreeTerminal, {0.49, 0.5, 0.51}, {1e-6, 2.5e-6, 5e-6}}});
+    st.RegulatorsChanged = true;
+    SaveSettings(store, st, 0);
+    CalculationState back;
+    LoadSettings(store, back);
+    ASSERT_EQ(back.Regulators.size(), 5u);
+    for (size_t i = 0; i < 5; ++i) {
+        const RegulatorEntry &a = st.Regulators[i], &b = back.Regulators[i];
+        EXPECT_EQ(a.name, b.name);
+        EXPECT_EQ(a.data.kind, b.data.kind);
+        for (auto [x, y] : {std::pair{a.data.vref.min, b.data.vref.min},
+                            {a.data.vref.max, b.data.vref.max},
+                            {a.data.iadj.typ, b.data.iadj.typ}})
+            EXPECT_DOUBLE_EQ(x, y) << a.name;
+    }
+
+    store.groupValues["Regulators/2 Vref"] = "1.3 1.25";     // a figure missing
+    store.groupValues["Regulators/3 Kind"] = "Switching";    // no such kind
+    store.groupValues["Regulators/4 Vref"] = "1.3 1.25 1.4"; // out of order
+    CalculationState damaged;
+    LoadSettings(store, damaged);
+    ASSERT_EQ(damaged.Regulators.size(), 2u);
+    EXPECT_EQ(damaged.Regulators[1].name, "Mine, 0.5 V");
 }
 
 } // namespace

@@ -136,7 +136,7 @@ ResistorPairTab::ResistorPairTab(Pairing how, MainHost& host, const TabRow& row,
         text->setLocked(true);
         connect(text, &QLineEdit::textChanged, this, [this, i] { Text_Change(i); });
     }
-    for (int i = 0; i < StandardValues::OptionCount; ++i)
+    for (int i = 0; i < std_.optionCount(); ++i)
         OnClick(std_.option(i), [this] { Option_STD_Click(); });
 
     wrongValue_ = label("_WrongValue", "Incorrect Value");

@@ -11,27 +11,39 @@
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QRadioButton>
+#include <algorithm>
 
 namespace oq {
 
 StandardValues::StandardValues(CalculatorTab& tab, SharedState& state, const char* code,
-                               const QString& caption, const QString& frameName)
+                               const QString& caption, const QString& frameName,
+                               std::span<const Series> offered)
     : tab_(tab)
     , st_(state)
     , check_(new QCheckBox(caption, &tab))
-    , frame_(new QGroupBox(&tab)) {
+    , frame_(new QGroupBox(&tab))
+    , offered_(offered.begin(), offered.end()) {
     check_->setObjectName(QStringLiteral("Check_%1_StdVal").arg(QLatin1String(code)));
     frame_->setObjectName(frameName);
     frame_->setAccessibleName(QStringLiteral("Standard value series"));
     FitToCaption(check_);
     auto* layout = new QHBoxLayout(frame_);
     const QString stdCode = QLatin1String(code) + QStringLiteral("_STD");
-    for (int i : ShownOrder) {
-        auto* option = new QRadioButton(Qs(std::string(SeriesName(OptionSeries[i]))), frame_);
-        option->setObjectName(ControlName("Option", stdCode.toLatin1().constData(), i));
+    for (size_t i = 0; i < offered_.size(); ++i) {
+        auto* option = new QRadioButton(Qs(std::string(SeriesName(offered_[i]))), frame_);
+        option->setObjectName(
+            ControlName("Option", stdCode.toLatin1().constData(), static_cast<int>(i)));
         FitToCaption(option);
-        layout->addWidget(option);
-        options_[static_cast<size_t>(i)] = option;
+        options_.push_back(option);
+    }
+    std::vector<size_t> order(offered_.size());
+    for (size_t i = 0; i < order.size(); ++i)
+        order[i] = i;
+    std::sort(order.begin(), order.end(),
+              [this](size_t a, size_t b) { return offered_[a] < offered_[b]; });
+    for (size_t i : order) {
+        layout->addWidget(options_[i]);
+        shown_.push_back(options_[i]);
     }
     layout->addStretch(1);
     options_[0]->setChecked(true);
@@ -47,10 +59,7 @@ void StandardValues::attach(std::vector<QAbstractButton*> selectors, QPushButton
 }
 
 std::vector<QWidget*> StandardValues::shownOptions() const {
-    std::vector<QWidget*> shown;
-    for (int i : ShownOrder)
-        shown.push_back(options_[static_cast<size_t>(i)]);
-    return shown;
+    return shown_;
 }
 
 void StandardValues::setEnabled(bool enable) {
@@ -64,10 +73,10 @@ void StandardValues::setOptionsEnabled(bool enable) {
 }
 
 Series StandardValues::series() const {
-    for (int i = 0; i < OptionCount; ++i)
-        if (options_[static_cast<size_t>(i)]->isChecked())
-            return OptionSeries[static_cast<size_t>(i)];
-    return Series::E96;
+    for (size_t i = 0; i < options_.size(); ++i)
+        if (options_[i]->isChecked())
+            return offered_[i];
+    return offered_.front();
 }
 
 bool StandardValues::isOn() const {

@@ -5,6 +5,7 @@
 #include <QString>
 #include <array>
 #include <functional>
+#include <span>
 #include <vector>
 
 class QAbstractButton;
@@ -33,23 +34,23 @@ class StandardValues {
         std::function<void()> failed;       // a snapped value gave no valid result
     };
 
-    // The series of option i (Option_<code>_STD(i)): the first two are E-96 and E-24, as they
-    // always were; the frame shows them by density, E-12, E-24, E-48, E-96, E-192.
-    static constexpr int OptionCount = 5;
-    static constexpr std::array<Series, OptionCount> OptionSeries = {
-        Series::E96, Series::E24, Series::E12, Series::E48, Series::E192};
-    static constexpr std::array<int, OptionCount> ShownOrder = {2, 1, 3, 0, 4};
+    // The series of the resistor tabs, option i (Option_<code>_STD(i)) for series i: the first
+    // two are E-96 and E-24, as they always were.
+    static constexpr std::array<Series, 5> ResistorSeries = {Series::E96, Series::E24, Series::E12,
+                                                             Series::E48, Series::E192};
 
     // `code` names the controls (Check_<code>_StdVal, Option_<code>_STD(i)); the frame gets
-    // `frameName`.
+    // `frameName`. Option i offers offered[i], the first chosen at start; the frame shows them
+    // from the sparsest series to the densest.
     StandardValues(CalculatorTab& tab, SharedState& state, const char* code, const QString& caption,
-                   const QString& frameName);
+                   const QString& frameName, std::span<const Series> offered = ResistorSeries);
 
     // The unknown selectors and the Clear button, disabled while standard values show.
     void attach(std::vector<QAbstractButton*> selectors, QPushButton* clear, Actions actions);
 
     QCheckBox* checkBox() const { return check_; }
     QGroupBox* frame() const { return frame_; }
+    int optionCount() const { return static_cast<int>(options_.size()); }
     QRadioButton* option(int index) const { return options_[static_cast<size_t>(index)]; }
     // The options as the frame shows them, for the tab order.
     std::vector<QWidget*> shownOptions() const;
@@ -73,7 +74,9 @@ class StandardValues {
     SharedState& st_;
     QCheckBox* check_;
     QGroupBox* frame_;
-    std::array<QRadioButton*, OptionCount> options_{};
+    std::vector<Series> offered_;
+    std::vector<QRadioButton*> options_;
+    std::vector<QWidget*> shown_; // the options in the frame's order
     std::vector<QAbstractButton*> selectors_;
     QPushButton* clear_ = nullptr;
     Actions actions_;

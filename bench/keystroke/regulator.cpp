@@ -1,0 +1,30 @@
+// One keystroke on the regulator tab: the filter, the change handler, the output and its worst
+// case recomputed and the window painted offscreen.
+#include "app/tab_table.h"
+#include "keystroke.h"
+
+namespace {
+
+using oq::bench::KeystrokeSetup;
+
+void Regulator(benchmark::State& state) {
+    oq::bench::RunKeystrokes(
+        state,
+        [](KeystrokeSetup& s) {
+            // The strip holds the tabs in the table's order.
+            for (size_t i = 0; i < oq::TabTable.size(); ++i)
+                if (oq::TabTable[i].index == oq::TabREG)
+                    s.selectTab(static_cast<int>(i));
+            s.click("Option_REG_Kind(1)");
+            s.type("Text_REG(3)", "1.2");
+            s.type("Text_REG(4)", "1.25");
+            s.type("Text_REG(5)", "1.3");
+            s.type("Text_REG(7)", "50");
+            s.type("Text_REG(1)", "240");
+            s.type("Text_REG(2)", "720");
+        },
+        "Text_REG(2)", "Text_REG(12)");
+}
+OHMQUILL_KEYSTROKE_BENCHMARK(Regulator);
+
+} // namespace
