@@ -38,7 +38,7 @@ enum TabIndex : int {
 };
 // Room in the per-tab arrays for every index above, built or not.
 constexpr int TabSlots = TabIndexEnd;
-constexpr int MaxBoxes = 7;
+constexpr int MaxBoxes = 16;
 
 enum class CalculatorGroup { Resistors, AttenuatorsAndLevels, Conversions, Values, BoardAndRf };
 
@@ -202,6 +202,27 @@ inline constexpr auto Calculators = [] {
           Box("Resistor2", "IO Resistor2 Decimals", "Resistor2", "ohm"),
           Box("ResistorSum", "IO Resistor Sum Decimals", "Resistor Sum", "ohm"),
           Box("Gain", "IO Gain Decimals", "Gain", "")}},
+        {TabTL,
+         "TL",
+         "Trans&mission Line",
+         G::BoardAndRf,
+         16,
+         {Box("Relative Permittivity", "TL Er Decimals", "Relative Permittivity", "", "1.2"),
+          Box("Height", "TL Height Decimals", "Height", "m", "1.3"),
+          Box("Width", "TL Width Decimals", "Width", "m", "1.3"),
+          Box("Thickness", "TL Thickness Decimals", "Thickness", "m", "1.3"),
+          Box("Gap", "TL Gap Decimals", "Gap", "m", "1.3"),
+          Box("Loss Tangent", "TL Loss Tangent Decimals", "Loss Tangent", "", "1.4"),
+          Box("Conductivity", "TL Conductivity Decimals", "Conductivity", "S/m", "0"),
+          Box("Frequency", "TL Frequency Decimals", "Frequency", "Hz"),
+          Box("Length", "TL Length Decimals", "Length", "m"),
+          Box("Impedance", "TL Impedance Decimals", "Impedance", "ohm"),
+          Box("Effective Permittivity", "TL Eeff Decimals", "Effective Permittivity", "", "1.3"),
+          Box("Phase Velocity", "TL Velocity Decimals", "Phase Velocity", "m/s"),
+          Box("Electrical Length", "TL Angle Decimals", "Electrical Length", "deg"),
+          Box("Conductor Loss", "TL Conductor Loss Decimals", "Conductor Loss", "dB", "1.3"),
+          Box("Dielectric Loss", "TL Dielectric Loss Decimals", "Dielectric Loss", "dB", "1.3"),
+          Box("Skin Depth", "TL Skin Depth Decimals", "Skin Depth", "m", "1.3")}},
     });
 }();
 

@@ -46,5 +46,11 @@ Outcome ComputeRiseTime(const ComputationInput& in);            // tr
 Outcome ComputeCapacitiveReactance(const ComputationInput& in); // cz
 Outcome ComputeInductiveReactance(const ComputationInput& in);  // lz
 Outcome ComputeNumberBases(const ComputationInput& in);         // nc
+Outcome ComputeTransmissionLine(const ComputationInput& in);    // tl
+
+// The transmission line's red labels: an input no line is made of, and a wanted impedance that
+// no width gives.
+extern const char* const LineIncorrect;
+extern const char* const LineOutOfReach;
 
 } // namespace oq

@@ -30,6 +30,10 @@ struct CalculationState {
     bool NCEntryLocationChanged = false;
     bool TRSysRiseTimeChanged = false;
     std::string TRSysRiseTimeText; // the rise-time tab's system rise time as its box shows it
+    // The transmission-line tab's choices, kept: line type, length unit, frequency unit (option
+    // indices), and what they were at start-up.
+    std::array<int16_t, 3> TLChoices{0, 0, 3};
+    std::array<int16_t, 3> TLChoicesAtStart{0, 0, 3};
 };
 
 } // namespace oq
