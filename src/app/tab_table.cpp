@@ -10,6 +10,7 @@
 #include "calculators/resistors/resistor_pair_tab.h"
 #include "calculators/resistors/resistor_power_tab.h"
 #include "calculators/resistors/voltage_divider_tab.h"
+#include "calculators/rf/transmission_line_tab.h"
 
 namespace oq {
 
@@ -48,6 +49,7 @@ const std::vector<TabRow> TabTable = {
         "A non-inverting amplifier: R2 from the output to the inverting input, R1 to ground."),
     Row(TabIO, ":/pictures/io.svg", Make<InvertingOpAmpTab>,
         "An inverting amplifier: R1 from the input to the inverting input, R2 from the output."),
+    Row(TabTL, nullptr, Make<TransmissionLineTab>),
 };
 
 } // namespace oq

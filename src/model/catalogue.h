@@ -215,14 +215,14 @@ inline constexpr auto Calculators = [] {
           Box("Loss Tangent", "TL Loss Tangent Decimals", "Loss Tangent", "", "1.4"),
           Box("Conductivity", "TL Conductivity Decimals", "Conductivity", "S/m", "0"),
           Box("Frequency", "TL Frequency Decimals", "Frequency", "Hz"),
-          Box("Length", "TL Length Decimals", "Length", "m"),
+          Box("Length", "TL Length Decimals", "Length", "m", "1.3"),
           Box("Impedance", "TL Impedance Decimals", "Impedance", "ohm"),
           Box("Effective Permittivity", "TL Eeff Decimals", "Effective Permittivity", "", "1.3"),
           Box("Phase Velocity", "TL Velocity Decimals", "Phase Velocity", "m/s"),
           Box("Electrical Length", "TL Angle Decimals", "Electrical Length", "deg"),
           Box("Conductor Loss", "TL Conductor Loss Decimals", "Conductor Loss", "dB", "1.3"),
           Box("Dielectric Loss", "TL Dielectric Loss Decimals", "Dielectric Loss", "dB", "1.3"),
-          Box("Skin Depth", "TL Skin Depth Decimals", "Skin Depth", "m", "1.3")}},
+          Box("Skin Depth", "TL Skin Depth Decimals", "Skin Depth", "m", "1.5")}},
     });
 }();
 
