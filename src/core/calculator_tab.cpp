@@ -8,6 +8,7 @@
 #include "model/notation.h"
 
 #include <QAbstractButton>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -51,6 +52,35 @@ NumberBox* CalculatorTab::addBox(int index, BoxRules rules) {
         boxes_.resize(index + 1, nullptr);
     boxes_[index] = b;
     return b;
+}
+
+QWidget* CalculatorTab::addBoxRow(QGridLayout* grid, int row, QWidget* caption, int index,
+                                  QWidget* extra, QWidget* unit) {
+    // Every box as wide as a box on any other tab, every column at least as wide as on the others.
+    const int ch = fontMetrics().averageCharWidth();
+    grid->setColumnMinimumWidth(CaptionColumn, 20 * ch);
+    grid->setColumnMinimumWidth(UnitColumn, 5 * ch);
+    grid->setColumnStretch(ExtraColumn, 1);
+    NumberBox* b = box(index);
+    b->setSizePolicy(QSizePolicy::Fixed, b->sizePolicy().verticalPolicy());
+    if (caption)
+        grid->addWidget(caption, row, CaptionColumn, Qt::AlignLeft);
+    grid->addWidget(b, row, BoxColumn);
+    if (!unit && index < row_.calculator->boxCount) {
+        if (const char* name = row_.calculator->boxes[static_cast<size_t>(index)].unit; *name)
+            unit = addLabel(ControlName("Label", (std::string(code()) + "_Unit").c_str(), index)
+                                .toLatin1()
+                                .constData(),
+                            QLatin1String(name));
+    }
+    if (unit)
+        grid->addWidget(unit, row, UnitColumn, Qt::AlignLeft);
+    // A box whose unit the user chooses is read by its name alone: the choice names the unit.
+    if (unit && !qobject_cast<QLabel*>(unit))
+        b->setAccessibleName(boxName(index));
+    if (extra)
+        grid->addWidget(extra, row, ExtraColumn, Qt::AlignLeft);
+    return unit;
 }
 
 QLabel* CalculatorTab::addLabel(const char* name, const QString& caption) {

@@ -11,6 +11,7 @@
 #include <vector>
 
 class QAbstractButton;
+class QGridLayout;
 class QLabel;
 class QLayout;
 class QPushButton;
@@ -29,6 +30,9 @@ class CalculatorTab : public QWidget {
     Q_OBJECT
   public:
     CalculatorTab(MainHost& host, const TabRow& row, QWidget* parent = nullptr);
+
+    // The columns every tab lays its boxes in, so that switching tabs keeps the eye in place.
+    enum GridColumn : int { CaptionColumn = 0, BoxColumn = 1, UnitColumn = 2, ExtraColumn = 3 };
 
     const TabRow& row() const { return row_; }
     int tabIndex() const { return tab_; }
@@ -106,6 +110,12 @@ class CalculatorTab : public QWidget {
     QString fixedText(int index) const;
 
     NumberBox* addBox(int index, BoxRules rules = {});
+    // Puts box `index` into `row` of `grid`: its caption (a label, an option or a check box), the
+    // box, its unit and `extra` (an echo of the value) after it. The unit is `unit` where the tab
+    // has its own (a label it names, a frame of unit options), else a label with the catalogue's
+    // unit, named Label_<code>_Unit(index). Returns the unit's widget; none for a bare number.
+    QWidget* addBoxRow(QGridLayout* grid, int row, QWidget* caption, int index,
+                       QWidget* extra = nullptr, QWidget* unit = nullptr);
     QLabel* addLabel(const char* name, const QString& caption);
     // The tab's "&Clear All" button, disabled until something is typed.
     QPushButton* addClearButton(std::function<void()> handler);

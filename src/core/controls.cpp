@@ -49,6 +49,10 @@ void MakeWarningLabel(QLabel* label) {
     QFont font = label->font();
     font.setBold(true);
     label->setFont(font);
+    // Its room is kept while it is hidden, so that the page does not grow when it shows.
+    QSizePolicy policy = label->sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    label->setSizePolicy(policy);
     label->hide();
 }
 

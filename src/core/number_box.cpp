@@ -1,7 +1,9 @@
 #include "core/number_box.h"
 
 #include "core/calculator_tab.h"
+#include "core/readable_colours.h"
 
+#include <QApplication>
 #include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -50,6 +52,49 @@ NumberBox::NumberBox(CalculatorTab& tab, int index, BoxRules rules, QWidget* par
     , rules_(rules) {
     setReadOnly(true);
     setValidator(new BoxFilter(tab_, this));
+    // A text the program wrote while the user works elsewhere is a result; what the user typed,
+    // pasted or dropped marks the box modified, and a box keeps its look while it has the focus
+    // (its decimals rewritten, a typed value snapped to a standard one).
+    connect(this, &QLineEdit::textChanged, this, [this](const QString& text) {
+        const bool result = !text.isEmpty() && !isModified() && (hasFocus() ? result_ : true);
+        if (result != result_) {
+            result_ = result;
+            followLook();
+        }
+    });
+    followLook();
+}
+
+void NumberBox::changeEvent(QEvent* event) {
+    QLineEdit::changeEvent(event);
+    switch (event->type()) {
+    case QEvent::ReadOnlyChange:
+    case QEvent::PaletteChange:
+    case QEvent::ParentChange:
+        followLook();
+        break;
+    default:
+        break;
+    }
+}
+
+void NumberBox::followLook() {
+    if (styling_)
+        return;
+    const QPalette theme = parentWidget() ? parentWidget()->palette() : QApplication::palette();
+    QPalette look; // nothing of its own but the roles set here: the rest follows the theme
+    look.setResolveMask(0);
+    const QColor background = theme.color(isReadOnly() ? QPalette::Window : QPalette::Base);
+    if (isReadOnly())
+        look.setColor(QPalette::Base, background);
+    if (result_) {
+        QPalette against = theme;
+        against.setColor(QPalette::Window, background);
+        look.setColor(QPalette::Text, LinkColour(against));
+    }
+    styling_ = true;
+    setPalette(look);
+    styling_ = false;
 }
 
 void NumberBox::keyPressEvent(QKeyEvent* event) {

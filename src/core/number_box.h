@@ -28,9 +28,12 @@ class NumberBox : public QLineEdit {
     NumberBox(CalculatorTab& tab, int index, BoxRules rules, QWidget* parent = nullptr);
     int index() const { return index_; }
     const BoxRules& rules() const { return rules_; }
-    // Locked boxes show their value but take no typing.
+    // Locked boxes show their value but take no typing; they look read-only.
     void setLocked(bool locked) { setReadOnly(locked); }
     bool isLocked() const { return isReadOnly(); }
+    // Whether the box shows a value the program computed rather than one the user typed or
+    // pasted; such values are drawn in the theme's accent colour.
+    bool showsResult() const { return result_; }
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -39,14 +42,20 @@ class NumberBox : public QLineEdit {
     void contextMenuEvent(QContextMenuEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void dropEvent(QDropEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
   private:
     void typeDecimalPoint();
+    // Colours the box from the window's theme: the window colour behind a locked box, as the
+    // desktop draws read-only fields, and the accent colour for a computed value.
+    void followLook();
 
     CalculatorTab& tab_;
     int index_;
     BoxRules rules_;
     bool swallowMenu_ = false;
+    bool result_ = false;
+    bool styling_ = false;
 };
 
 } // namespace oq

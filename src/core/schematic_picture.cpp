@@ -29,13 +29,15 @@ void SchematicPicture::loadInk(const QColor& ink) {
     cache_ = QPixmap();
 }
 
-// Sized by the font so that the drawing grows with the text beside it.
+// Every drawing is made with lines 2 units wide and labels 11 units high, and drawn at one scale
+// tied to the font, so that lines and labels weigh the same on every tab and the labels match
+// the text beside them; a drawing shrinks only where its place is too small for it.
+qreal SchematicPicture::unitPixels() const {
+    return fontMetrics().height() / 13.0;
+}
+
 QSize SchematicPicture::sizeHint() const {
-    const QSizeF natural = renderer_.defaultSize();
-    if (natural.isEmpty())
-        return {};
-    const double height = fontMetrics().height() * 11.0;
-    return QSizeF(natural.width() * height / natural.height(), height).toSize();
+    return (QSizeF(renderer_.defaultSize()) * unitPixels()).toSize();
 }
 
 QSize SchematicPicture::minimumSizeHint() const {
@@ -58,8 +60,9 @@ void SchematicPicture::renderCache(QSize size, qreal pixelRatio) {
     QPainter painter(&cache_);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
-    QSizeF drawn = renderer_.defaultSize();
-    drawn.scale(QSizeF(size), Qt::KeepAspectRatio);
+    QSizeF drawn = QSizeF(renderer_.defaultSize()) * unitPixels();
+    if (drawn.width() > size.width() || drawn.height() > size.height())
+        drawn.scale(QSizeF(size), Qt::KeepAspectRatio);
     const QRectF target((size.width() - drawn.width()) / 2, (size.height() - drawn.height()) / 2,
                         drawn.width(), drawn.height());
     renderer_.render(&painter, target);

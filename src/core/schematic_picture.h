@@ -28,6 +28,8 @@ class SchematicPicture : public QWidget {
     void changeEvent(QEvent* event) override;
 
   private:
+    // The pixels of one drawing unit at the widget's font.
+    qreal unitPixels() const;
     void loadInk(const QColor& ink);
     void renderCache(QSize size, qreal pixelRatio);
 

@@ -80,8 +80,7 @@ AttenuatorTab::AttenuatorTab(MainHost& host, const TabRow& row, Network network,
     for (int k = 0; k < 3; ++k) {
         auto* caption = new QLabel(QLatin1String(armNames[k]), unknown);
         caption->setObjectName(QStringLiteral("Label_%1_%2").arg(QLatin1String(c)).arg(7 + k));
-        arms->addWidget(caption, k, 0);
-        arms->addWidget(box(R1 + k), k, 1);
+        addBoxRow(arms, k, caption, R1 + k);
     }
 
     copy_ = new QCheckBox(network_ == Network::Pi ? QStringLiteral("Copy values to T-net")
@@ -97,19 +96,13 @@ AttenuatorTab::AttenuatorTab(MainHost& host, const TabRow& row, Network network,
                         QLatin1String(caption));
     };
     auto* grid = new QGridLayout;
-    grid->addWidget(label(1, "Z1"), 0, 0);
-    grid->addWidget(box(Z1), 0, 1);
-    grid->addWidget(label(2, "Z2"), 1, 0);
-    grid->addWidget(box(Z2), 1, 1);
-    grid->addWidget(label(3, "Attenuation"), 2, 0);
-    grid->addWidget(box(Attenuation), 2, 1);
-    grid->addWidget(label(4, "dB"), 2, 2);
+    addBoxRow(grid, 0, label(1, "Z1"), Z1);
+    addBoxRow(grid, 1, label(2, "Z2"), Z2);
+    addBoxRow(grid, 2, label(3, "Attenuation"), Attenuation, nullptr, label(4, "dB"));
     grid->addWidget(readingFrame, 3, 0, 1, 2);
-    grid->addWidget(minAtt_, 3, 2);
-    grid->addWidget(unknown, 4, 0, 1, 2);
-    grid->addWidget(label(5, "Reverse Attenuation"), 5, 0);
-    grid->addWidget(box(Reverse), 5, 1);
-    grid->addWidget(label(6, "dB"), 5, 2);
+    grid->addWidget(minAtt_, 3, UnitColumn, 1, 2, Qt::AlignLeft);
+    grid->addWidget(unknown, 4, 0, 1, 3);
+    addBoxRow(grid, 5, label(5, "Reverse Attenuation"), Reverse, nullptr, label(6, "dB"));
     wrongValue_ = addLabel(("Label_" + std::string(c) + "_WrongValue").c_str(),
                            QStringLiteral("Incorrect Value"));
     MakeWarningLabel(wrongValue_);

@@ -58,10 +58,10 @@ DbLevelTab::DbLevelTab(MainHost& host, const TabRow& row, QWidget* parent)
         NumberBox* text = addBox(b, BoxRules{.minus = b == LevelDb, .space = false});
         text->setReadOnly(false);
         connect(text, &QLineEdit::textChanged, this, [this, b] { Text_DB2_Change(b); });
-        grid->addWidget(caption_[b], b, 0);
-        grid->addWidget(text, b, 1);
-        if (b == LevelDb)
+        if (b == LevelDb) {
+            addBoxRow(grid, b, caption_[b], b);
             continue;
+        }
         frame_[b] = new QGroupBox(this);
         frame_[b]->setObjectName(ControlName("Frame", "DB2", b));
         frame_[b]->setAccessibleName(boxName(b) + QStringLiteral(" unit"));
@@ -77,9 +77,8 @@ DbLevelTab::DbLevelTab(MainHost& host, const TabRow& row, QWidget* parent)
             unit_[b].push_back(option);
         }
         units->addStretch(1);
-        grid->addWidget(frame_[b], b, 2);
+        addBoxRow(grid, b, caption_[b], b, nullptr, frame_[b]);
     }
-    grid->setColumnStretch(2, 1);
 
     overflow_ = addLabel("Label_DB2_Overflow", QStringLiteral("Wrong Value"));
     MakeWarningLabel(overflow_);

@@ -44,10 +44,8 @@ DbRatioTab::DbRatioTab(MainHost& host, const TabRow& row, QWidget* parent)
         NumberBox* text = addBox(b, BoxRules{.space = false});
         text->setReadOnly(false);
         connect(text, &QLineEdit::textChanged, this, [this, b] { Text_DB1_Change(b); });
-        grid->addWidget(addLabel(BoxLabels[b][0], QLatin1String(BoxLabels[b][1])), b, 0);
-        grid->addWidget(text, b, 1);
+        addBoxRow(grid, b, addLabel(BoxLabels[b][0], QLatin1String(BoxLabels[b][1])), b);
     }
-    grid->setColumnStretch(2, 1); // the boxes keep their width; the room goes to the right
 
     const char* const directions[2] = {"Attenuation", "Gain"};
     const char* const kinds[2] = {"Voltage", "Power"};

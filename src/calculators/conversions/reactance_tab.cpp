@@ -60,9 +60,7 @@ ReactanceTab::ReactanceTab(MainHost& host, const TabRow& row, Kind kind, QWidget
         units_[i].emplace(unitGroup(i), frame_[i], unitCode.constData(), captions,
                           [this, i](int k) { Unit_Click(i, k); });
 
-        grid->addWidget(option_[i], i + 1, 0, Qt::AlignLeft);
-        grid->addWidget(text, i + 1, 1);
-        grid->addWidget(frame_[i], i + 1, 2);
+        addBoxRow(grid, i + 1, option_[i], i, nullptr, frame_[i]);
     }
     wrongValue_ = addLabel(QByteArray("Label_" + QByteArray(code()) + "_WrongValue").constData(),
                            QStringLiteral("Incorrect Value"));

@@ -40,17 +40,16 @@ RiseTimeTab::RiseTimeTab(MainHost& host, const TabRow& row, QWidget* parent)
     const char* const captions[BoxCount] = {"Rise Time", "Bandwidth", "Known System Tr",
                                             "Measured or Expected Tr", "DUT Tr"};
     auto* grid = new QGridLayout;
-    auto addRow = [&](int b, int gridRow) {
-        grid->addWidget(addLabel(labelNames[b], QLatin1String(captions[b])), gridRow, 0);
+    auto addRow = [&](int b) {
         NumberBox* text = addBox(b, BoxRules{.space = false});
         text->setLocked(false);
         connect(text, &QLineEdit::textChanged, this, [this, b] { Text_TR_Change(b); });
-        grid->addWidget(text, gridRow, 1);
+        return addLabel(labelNames[b], QLatin1String(captions[b]));
     };
 
     // Created in the order of the rows, so the tab order follows them.
     for (int i = 0; i < 2; ++i) {
-        addRow(i, i);
+        QLabel* caption = addRow(i);
         auto* frame = new QGroupBox(this);
         frame->setObjectName(QLatin1String(FrameNames[i]));
         frame->setAccessibleName(boxName(i) + QStringLiteral(" unit"));
@@ -59,25 +58,29 @@ RiseTimeTab::RiseTimeTab(MainHost& host, const TabRow& row, QWidget* parent)
                                                    QString::fromUtf8(UnitCaptions[i][2])};
         units_[i].emplace(i == Tr ? RiseTimeUnits : BandwidthUnits, frame, UnitCodes[i],
                           unitCaptions, [this, i](int k) { Option_TR_Click(i, k); });
-        grid->addWidget(frame, i, 2);
+        addBoxRow(grid, i, caption, i, nullptr, frame);
     }
     wrongValue_[1] = addLabel("Label_TR_WrongValue(1)", QStringLiteral("Incorrect value"));
     MakeWarningLabel(wrongValue_[1]);
-    grid->addWidget(wrongValue_[1], 2, 0, 1, 3);
-    grid->addWidget(Separator(this, 0), 3, 0, 1, 3);
-    for (int b = Sys; b <= Dut; ++b)
-        addRow(b, b + 2);
+    grid->addWidget(wrongValue_[1], 2, 0, 1, 4);
+    grid->addWidget(Separator(this, 0), 3, 0, 1, 4);
+    // The three rise times below take any one unit, the same in all three: no unit beside them.
+    for (int b = Sys; b <= Dut; ++b) {
+        grid->addWidget(addRow(b), b + 2, CaptionColumn, Qt::AlignLeft);
+        grid->addWidget(box(b), b + 2, BoxColumn, Qt::AlignLeft);
+        box(b)->setAccessibleName(boxName(b));
+        box(b)->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    }
     wrongValue_[0] =
         addLabel("Label_TR_WrongValue(0)",
                  QStringLiteral("Incorrect value.  Must be higher than Known System Tr"));
     MakeWarningLabel(wrongValue_[0]);
-    grid->addWidget(wrongValue_[0], 7, 0, 1, 3);
+    grid->addWidget(wrongValue_[0], 7, 0, 1, 4);
     sysTr_ =
         addLabel("Label_TR_SysTr", QStringLiteral("You must enter known System Risetime first"));
     MakeWarningLabel(sysTr_);
-    grid->addWidget(sysTr_, 8, 0, 1, 3);
-    grid->addWidget(Separator(this, 1), 9, 0, 1, 3);
-    grid->setColumnStretch(2, 1);
+    grid->addWidget(sysTr_, 8, 0, 1, 4);
+    grid->addWidget(Separator(this, 1), 9, 0, 1, 4);
 
     clear_ = addClearButton([this] { Command_TR_Clear_Click(); });
     arrange(grid, {}, clear_); // no schematic: the controls take the whole page

@@ -46,8 +46,7 @@ OpAmpTab::OpAmpTab(MainHost& host, const TabRow& row, OpAmp kind, const QString&
         NumberBox* text = addBox(i);
         text->setLocked(true); // nothing takes typing before an unknown is chosen
         connect(text, &QLineEdit::textChanged, this, [this, i] { textChange(i); });
-        grid->addWidget(option_[i], i, 0, Qt::AlignLeft);
-        grid->addWidget(text, i, 1);
+        addBoxRow(grid, i, option_[i], i);
     }
     const QByteArray warningName = QByteArray("Label_") + code() + "_WrongValue";
     wrongValue_ = addLabel(warningName.constData(), QStringLiteral("Incorrect Value"));

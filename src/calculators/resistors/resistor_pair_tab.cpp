@@ -172,12 +172,9 @@ ResistorPairTab::ResistorPairTab(Pairing how, MainHost& host, const TabRow& row,
 
     auto* grid = new QGridLayout;
     grid->addWidget(label("_1", "Select Unknown"), 0, 0, 1, 2);
-    grid->addWidget(option_[0], 1, 0);
-    grid->addWidget(box(0), 1, 1);
-    grid->addWidget(option_[1], 2, 0);
-    grid->addWidget(box(1), 2, 1);
-    grid->addWidget(label("_2", "R2"), 3, 0);
-    grid->addWidget(box(2), 3, 1);
+    addBoxRow(grid, 1, option_[0], 0);
+    addBoxRow(grid, 2, option_[1], 1);
+    addBoxRow(grid, 3, label("_2", "R2"), 2);
     grid->addWidget(option_[PairMode], 4, 0, 1, 2);
     grid->addWidget(wrongValue_, 5, 1);
     grid->addWidget(target_, 6, 0, 1, 2);

@@ -25,7 +25,7 @@ ResistorPowerTab::ResistorPowerTab(MainHost& host, const TabRow& row, QWidget* p
     , std_(*this, st_, "RP", QStringLiteral("Use Standard value for  R"),
            QStringLiteral("Frame_RP")) {
     auto* grid = new QGridLayout;
-    grid->addWidget(addLabel("Label_RP_1", QStringLiteral("Select 2 Unknown")), 0, 0, 1, 3);
+    grid->addWidget(addLabel("Label_RP_1", QStringLiteral("Select 2 Unknown")), 0, 0, 1, 4);
     const int echoWidth = fontMetrics().horizontalAdvance(QStringLiteral("(-999.99 kOhm)"));
     for (int b = 0; b < 4; ++b) {
         check_[b] = new QCheckBox(QLatin1String(Quantities[b]), this);
@@ -37,9 +37,7 @@ ResistorPowerTab::ResistorPowerTab(MainHost& host, const TabRow& row, QWidget* p
         echo_[b] = new QLabel(this);
         echo_[b]->setObjectName(ControlName("Label", "RP_Frmt", b));
         echo_[b]->setMinimumWidth(echoWidth);
-        grid->addWidget(check_[b], b + 1, 0);
-        grid->addWidget(text, b + 1, 1);
-        grid->addWidget(echo_[b], b + 1, 2);
+        addBoxRow(grid, b + 1, check_[b], b, echo_[b]);
     }
     wrongValue_ = addLabel("Label_RP_WrongValue", QStringLiteral("Incorrect Value"));
     MakeWarningLabel(wrongValue_);

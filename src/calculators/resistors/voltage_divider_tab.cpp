@@ -46,13 +46,10 @@ VoltageDividerTab::VoltageDividerTab(MainHost& host, const TabRow& row, QWidget*
     // between the resistors and their sum.
     auto* grid = new QGridLayout;
     grid->addWidget(addLabel("Label_VD_1", QStringLiteral("Select Unknown")), 0, 0, 1, 2);
-    for (int b = U; b <= R2; ++b) {
-        grid->addWidget(option_[b], b + 1, 0, Qt::AlignLeft);
-        grid->addWidget(box(b), b + 1, 1);
-    }
+    for (int b = U; b <= R2; ++b)
+        addBoxRow(grid, b + 1, option_[b], b);
     grid->addWidget(option_[Both], 5, 0, 1, 2, Qt::AlignLeft);
-    grid->addWidget(addLabel("Label_VD_2", QStringLiteral("R1 + R2")), 6, 0);
-    grid->addWidget(box(Sum), 6, 1);
+    addBoxRow(grid, 6, addLabel("Label_VD_2", QStringLiteral("R1 + R2")), Sum);
     wrongValue_ = addLabel("Label_VD_WrongValue", QStringLiteral("Incorrect Value"));
     MakeWarningLabel(wrongValue_);
     grid->addWidget(wrongValue_, 7, 1);
