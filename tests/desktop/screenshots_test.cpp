@@ -37,6 +37,16 @@ const std::map<int, Example>& Examples() {
         {TabLZ, {{"Option_LZ(2)"}, {{"Text_LZ(0)", "1000"}, {"Text_LZ(1)", "10"}}}},
         {TabNO, {{"Option_NO(3)"}, {{"Text_NO(0)", "1000"}, {"Text_NO(1)", "9000"}}}},
         {TabIO, {{"Option_IO(3)"}, {{"Text_IO(0)", "1000"}, {"Text_IO(1)", "10000"}}}},
+        {TabTL,
+         {{"Option_TL_Solve(0)"},
+          {{"Text_TL(0)", "4.4"},
+           {"Text_TL(1)", "1"},
+           {"Text_TL(2)", "1.875"},
+           {"Text_TL(3)", "0.035"},
+           {"Text_TL(5)", "0.02"},
+           {"Text_TL(6)", "58000000"},
+           {"Text_TL(7)", "1"},
+           {"Text_TL(8)", "100"}}}},
     };
     return examples;
 }

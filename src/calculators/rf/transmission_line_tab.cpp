@@ -38,6 +38,7 @@ const char* const LineCaptions[LineTypeCount] = {"Microstrip", "Stripline (symme
 const char* const LengthCaptions[] = {"mm", "mil", "\xc2\xb5m"};
 constexpr double LengthFactors[] = {1e-3, 25.4e-6, 1e-6};
 const char* const FrequencyCaptions[] = {"Hz", "kHz", "MHz", "GHz"};
+constexpr double FrequencyFactors[] = {1, 1e3, 1e6, 1e9};
 
 bool IsLength(int index) {
     return index == B::Height || index == B::Width || index == B::Thickness || index == B::Gap ||
@@ -113,6 +114,7 @@ TransmissionLineTab::TransmissionLineTab(MainHost& host, const TabRow& row, QWid
     }
     solve_[Analysis]->setChecked(true);
 
+    // The units the lengths and the frequency count in, for every box of the tab.
     auto* lengthFrame = new QGroupBox(QStringLiteral("Lengths in"), this);
     lengthFrame->setObjectName(QStringLiteral("Frame_TL_Length"));
     auto* lengthRow = new QHBoxLayout(lengthFrame);
@@ -125,47 +127,50 @@ TransmissionLineTab::TransmissionLineTab(MainHost& host, const TabRow& row, QWid
         lengthRow->addWidget(lengthUnit_[k]);
     }
     lengthUnit_[st_.TLChoices[TLLengthChoice]]->setChecked(true);
+    auto* frequencyFrame = new QGroupBox(QStringLiteral("Frequency in"), this);
+    frequencyFrame->setObjectName(QStringLiteral("Frame_TL_F"));
+    auto* frequencyRow = new QHBoxLayout(frequencyFrame);
+    auto* frequencyGroup = new QButtonGroup(this);
+    for (int k = 0; k < 4; ++k) {
+        frequencyUnit_[k] = new QRadioButton(QLatin1String(FrequencyCaptions[k]), frequencyFrame);
+        frequencyUnit_[k]->setObjectName(ControlName("Option", "TL_F", k));
+        FitToCaption(frequencyUnit_[k]);
+        frequencyGroup->addButton(frequencyUnit_[k], k);
+        frequencyRow->addWidget(frequencyUnit_[k]);
+    }
+    frequencyUnit_[st_.TLChoices[TLFrequencyChoice]]->setChecked(true);
 
     auto* top = new QHBoxLayout;
     top->addWidget(lineCaption);
     top->addWidget(line_);
     top->addStretch(1);
     top->addWidget(solveFrame);
-    top->addWidget(lengthFrame);
+    auto* units = new QHBoxLayout;
+    units->addWidget(lengthFrame);
+    units->addWidget(frequencyFrame);
+    units->addStretch(1);
 
     // The boxes: what the line is made of at the left, what it does at the right.
     auto* inputs = new QGridLayout;
     auto* results = new QGridLayout;
-    frequencyFrame_ = new QGroupBox(this);
-    frequencyFrame_->setObjectName(QStringLiteral("Frame_TL_F"));
-    frequencyFrame_->setAccessibleName(QStringLiteral("Frequency unit"));
-    std::vector<QString> frequencyCaptions;
-    for (const char* c : FrequencyCaptions)
-        frequencyCaptions.push_back(QLatin1String(c));
-    frequencyUnit_.emplace(FrequencyUnits, frequencyFrame_, "TL_F", frequencyCaptions,
-                           [this](int k) { Option_TL_F_Click(k); });
     for (int i = 0; i < BoxCount; ++i) {
         NumberBox* b = addBox(i);
         connect(b, &QLineEdit::textChanged, this, [this, i] { Text_TL_Change(i); });
         caption_[i] = addLabel(ControlName("Label", "TL", i).toLatin1().constData(),
                                QString::fromUtf8(Captions[i]));
         caption_[i]->setBuddy(b);
-        QWidget* unit = frequencyFrame_;
-        if (i != Frequency) {
-            const char* name = row.calculator->boxes[static_cast<size_t>(i)].unit;
-            unit_[i] = addLabel(ControlName("Label", "TL_Unit", i).toLatin1().constData(),
-                                i == Velocity ? QStringLiteral("% of c") : QLatin1String(name));
-            unit = unit_[i];
-        }
+        // Lengths and the frequency count in the tab's units, the phase velocity in per cent of
+        // c; the other units are the catalogue's.
+        QWidget* unit = nullptr;
+        if (IsLength(i) || i == Frequency || i == Velocity)
+            unit = unit_[i] = addLabel(ControlName("Label", "TL_Unit", i).toLatin1().constData(),
+                                       i == Velocity ? QStringLiteral("% of c") : QString());
         QGridLayout* grid = i < Impedance ? inputs : results;
-        const int r = i < Impedance ? i : i - Impedance;
-        grid->addWidget(caption_[i], r, 0, Qt::AlignLeft);
-        grid->addWidget(b, r, 1);
-        grid->addWidget(unit, r, 2, Qt::AlignLeft);
+        unit = addBoxRow(grid, i < Impedance ? i : i - Impedance, caption_[i], i, nullptr, unit);
+        if (!unit_[i])
+            unit_[i] = qobject_cast<QLabel*>(unit);
     }
     box(Velocity)->setAccessibleName(boxName(Velocity) + QStringLiteral(", % of c"));
-    inputs->setColumnStretch(3, 1);
-    results->setColumnStretch(3, 1);
 
     model_ = addLabel("Label_TL_Model", QString());
     model_->setWordWrap(true);
@@ -181,6 +186,7 @@ TransmissionLineTab::TransmissionLineTab(MainHost& host, const TabRow& row, QWid
     columns->addLayout(results, 1);
     auto* controls = new QVBoxLayout;
     controls->addLayout(top);
+    controls->addLayout(units);
     controls->addLayout(columns);
 
     clear_ = addClearButton([this] { Command_TL_Clear_Click(); });
@@ -193,7 +199,10 @@ TransmissionLineTab::TransmissionLineTab(MainHost& host, const TabRow& row, QWid
         OnClick(solve_[k], [this, k] { Option_TL_Solve_Click(k); });
     for (int k = 0; k < 3; ++k)
         OnClick(lengthUnit_[k], [this, k] { Option_TL_Length_Click(k); });
+    for (int k = 0; k < 4; ++k)
+        OnClick(frequencyUnit_[k], [this, k] { Option_TL_F_Click(k); });
     Option_TL_Length_Click(st_.TLChoices[TLLengthChoice]);
+    Option_TL_F_Click(st_.TLChoices[TLFrequencyChoice]);
     showLine();
 }
 
@@ -201,7 +210,7 @@ TransmissionLineTab::TransmissionLineTab(MainHost& host, const TabRow& row, QWid
 void TransmissionLineTab::startUp() {
     line_->setCurrentIndex(st_.TLChoices[TLLineChoice]);
     lengthUnit_[st_.TLChoices[TLLengthChoice]]->setChecked(true);
-    frequencyUnit_->option(st_.TLChoices[TLFrequencyChoice])->setChecked(true);
+    frequencyUnit_[st_.TLChoices[TLFrequencyChoice]]->setChecked(true);
     showLine();
 }
 
@@ -213,7 +222,7 @@ double TransmissionLineTab::factor(int index) const {
     if (IsLength(index))
         return LengthFactors[st_.TLChoices[TLLengthChoice]];
     if (index == Frequency)
-        return frequencyUnit_->factor();
+        return FrequencyFactors[st_.TLChoices[TLFrequencyChoice]];
     if (index == Velocity)
         return LightSpeed / 100;
     return 1;
@@ -285,10 +294,15 @@ void TransmissionLineTab::Option_TL_Length_Click(int index) {
     }
 }
 
+// The frequency keeps its value and shows it in the new unit, as the lengths do.
 void TransmissionLineTab::Option_TL_F_Click(int index) {
     st_.TLChoices[TLFrequencyChoice] = static_cast<int16_t>(index);
-    if (frequencyUnit_->clicked(st_, index, box(Frequency), value(Frequency)))
-        calculate();
+    const QString unit = QLatin1String(FrequencyCaptions[index]);
+    unit_[Frequency]->setText(unit);
+    box(Frequency)->setAccessibleName(boxName(Frequency) + QStringLiteral(", ") + unit);
+    const QuietWrites quiet(st_, tab_);
+    if (!box(Frequency)->text().isEmpty())
+        showValue(Frequency);
 }
 
 void TransmissionLineTab::Text_TL_Change(int index) {

@@ -1,10 +1,8 @@
 #pragma once
 
-#include "calculators/conversions/unit_choice.h"
 #include "core/calculator_tab.h"
 
 #include <array>
-#include <optional>
 
 class QComboBox;
 class QGridLayout;
@@ -17,9 +15,9 @@ namespace oq {
 
 // The impedance of a microstrip, stripline, coplanar waveguide or coax from its cross-section,
 // with its effective permittivity, phase velocity, electrical length, losses and skin depth; or,
-// the other way, the width and length for a wanted impedance and electrical length. Lengths count
-// in the tab's length unit, the frequency in the unit of its options; the model of each figure is
-// named on the tab.
+// the other way, the width and length for a wanted impedance and electrical length. Lengths and
+// the frequency count in the tab's units, which only change how they are shown; the model of each
+// figure is named on the tab.
 class TransmissionLineTab : public CalculatorTab {
     Q_OBJECT
   public:
@@ -81,8 +79,7 @@ class TransmissionLineTab : public CalculatorTab {
     QComboBox* line_ = nullptr;
     std::array<QRadioButton*, 2> solve_{};
     std::array<QRadioButton*, 3> lengthUnit_{};
-    QGroupBox* frequencyFrame_ = nullptr;
-    std::optional<UnitChoice> frequencyUnit_;
+    std::array<QRadioButton*, 4> frequencyUnit_{};
     QLabel* model_ = nullptr;
     QLabel* wrongValue_ = nullptr;
     QPushButton* clear_ = nullptr;

@@ -80,8 +80,8 @@ TEST_F(TransmissionLineTabTest, SolveDirection) {
     EXPECT_EQ(text(Width), "1.914");
 }
 
-// Lengths keep their values in a new unit; a frequency unit recounts the typed number; both
-// units and the line come back at the next start.
+// Lengths and the frequency keep their values in a new unit; both units and the line come back
+// at the next start.
 TEST_F(TransmissionLineTabTest, UnitOptionsAreKept) {
     open();
     EXPECT_TRUE(checked("Option_TL_Length(0)") && checked("Option_TL_F(3)")); // mm, GHz
@@ -95,10 +95,11 @@ TEST_F(TransmissionLineTabTest, UnitOptionsAreKept) {
     EXPECT_EQ(text(Impedance), "50.62");
     EXPECT_EQ(text(Angle), "21.92");
     EXPECT_EQ(label("Label_TL_Unit(1)")->text(), "mil");
-    // 1 MHz instead of 1 GHz: a thousandth of the angle.
+    // 1 GHz is 1000 MHz.
     click("Option_TL_F(2)");
-    EXPECT_EQ(text(Frequency), "1");
-    EXPECT_EQ(text(Angle), "0.02");
+    EXPECT_EQ(text(Frequency), "1000.00");
+    EXPECT_EQ(label("Label_TL_Unit(7)")->text(), "MHz");
+    EXPECT_EQ(text(Angle), "21.92");
 
     line()->setCurrentIndex(4); // coax: no thickness, no gap
     EXPECT_FALSE(box(name(Thickness))->isEnabled() || box(name(Gap))->isEnabled());
