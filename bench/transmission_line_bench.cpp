@@ -38,3 +38,4 @@ void Synthesis(benchmark::State& state) {
 
 BENCHMARK(Analysis)->DenseRange(0, oq::LineTypeCount - 1)->Unit(benchmark::kMicrosecond);
 BENCHMARK(Synthesis)->DenseRange(0, oq::LineTypeCount - 1)->Unit(benchmark::kMicrosecond);
+BENCHMARK_MAIN();
