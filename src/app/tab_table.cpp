@@ -10,8 +10,9 @@
 #include "calculators/resistors/resistor_pair_tab.h"
 #include "calculators/resistors/resistor_power_tab.h"
 #include "calculators/resistors/voltage_divider_tab.h"
-#include "calculators/values/standard_values_tab.h"
+#include "calculators/rf/transmission_line_tab.h"
 #include "calculators/values/regulator_tab.h"
+#include "calculators/values/standard_values_tab.h"
 
 namespace oq {
 
@@ -52,6 +53,7 @@ const std::vector<TabRow> TabTable = {
         "An inverting amplifier: R1 from the input to the inverting input, R2 from the output."),
     Row(TabSV, nullptr, Make<StandardValuesTab>),
     Row(TabREG, nullptr, Make<RegulatorTab>),
+    Row(TabTL, nullptr, Make<TransmissionLineTab>),
 };
 
 } // namespace oq

@@ -14,6 +14,7 @@
 #include "model/rise_time.h"
 #include "model/series_lookup.h"
 #include "model/standard_series.h"
+#include "model/transmission_line.h"
 #include "model/voltage_divider.h"
 
 #include <algorithm>
@@ -803,6 +804,72 @@ Outcome ComputeRegulator(const ComputationInput& in) {
     return Finish(out, IncorrectValue);
 }
 
+// ---- transmission line ---------------------------------------------------------------------
+
+const char* const LineIncorrect = IncorrectValue;
+const char* const LineOutOfReach = "No width gives this impedance";
+
+Outcome ComputeTransmissionLine(const ComputationInput& in) {
+    const ComputationInfo& info = Row("tl");
+    if (auto bad = CheckNames(info, in))
+        return *bad;
+    const std::optional<LineType> type = LineTypeNamed(Text(in, "type", "microstrip"));
+    if (!type)
+        return Usage(info, "type is microstrip, stripline, cpw, gcpw or coax");
+    if (!Has(in, "er") || !Has(in, "h"))
+        return Usage(info, "er and h are both needed");
+    const bool analysis = Has(in, "w");
+    if (analysis == Has(in, "z0"))
+        return Usage(info, analysis ? "w and z0 do not go together" : "w or z0 is needed");
+    const bool coplanar = *type == LineType::Cpw || *type == LineType::GroundedCpw;
+    if (coplanar != Has(in, "gap"))
+        return Usage(info, coplanar ? "gap is needed" : "gap is only for cpw and gcpw");
+    if (Has(in, "angle") && (analysis || Has(in, "length") || !Has(in, "f")))
+        return Usage(info, "angle, with f, gives the length of a synthesis");
+    if (!TypedInRange(in))
+        return Refused(LineIncorrect);
+
+    LineInput line;
+    LineGeometry& g = line.geometry;
+    g = {*type, Value(in, "er"), Value(in, "h"), Value(in, "w"), Value(in, "t"), Value(in, "gap")};
+    line.frequency = Value(in, "f");
+    const auto optional = [&](const char* name) {
+        return Has(in, name) ? std::optional<double>(Value(in, name)) : std::nullopt;
+    };
+    line.lossTangent = optional("tand");
+    line.conductivity = optional("sigma");
+    line.length = optional("length");
+    Outcome out;
+    try {
+        if (!analysis) {
+            const std::optional<double> w = SynthesiseWidth(g, Value(in, "z0"), line.frequency);
+            if (!w)
+                return Refused(LineOutOfReach);
+            g.width = out.results["w"] = *w;
+            if (Has(in, "angle"))
+                line.length = out.results["length"] = LengthForAngle(
+                    Value(in, "angle"), AtFrequency(g, line.frequency).eeff, line.frequency);
+        }
+        const LineResult r = AnalyseLine(line);
+        out.results["z0"] = r.z0;
+        out.results["eeff"] = r.eeff;
+        out.results["vp"] = r.phaseVelocity;
+        const std::pair<const char*, const std::optional<double>&> optionalResults[] = {
+            {"angle", r.electricalLength},
+            {"conductor_loss", r.conductorLoss},
+            {"dielectric_loss", r.dielectricLoss},
+            {"skin_depth", r.skinDepth}};
+        for (const auto& [name, v] : optionalResults)
+            if (v)
+                out.results[name] = *v;
+    } catch (const CalcError&) {
+        return Refused(LineIncorrect);
+    }
+    out.texts["type"] = LineTypeName(*type);
+    out.texts["model"] = LineModel(*type);
+    return Finish(out, LineIncorrect);
+}
+
 // ---- the table ------------------------------------------------------------------------------
 
 const std::vector<ComputationInfo>& Computations() {
@@ -887,6 +954,16 @@ const std::vector<ComputationInfo>& Computations() {
                 "ranged resistor within range_low..range_high (R2 1k..100k, or R1 120..240 on "
                 "three-terminal); list=1 the ten best",
                 "vref=1.25 r1=10000 r2=10000"),
+            Row("tl", ComputeTransmissionLine,
+                {"er", "h", "w", "t", "gap", "tand", "sigma", "f", "length", "z0", "angle"},
+                {"w", "length", "z0", "eeff", "vp", "angle", "conductor_loss", "dielectric_loss",
+                 "skin_depth"},
+                {"type"},
+                "type=microstrip|stripline|cpw|gcpw|coax, er and h (stripline: the plane spacing "
+                "b; coax: the outer diameter D), then w (coax: the inner diameter d) for Z0, or z0 "
+                "for the width; gap on cpw and gcpw; t, tand, sigma (S/m), f, and length (or, "
+                "with z0, angle in degrees) as wanted; lengths in metres",
+                "type=microstrip er=4.4 h=1e-3 w=1.875e-3 t=35e-6 f=1e9 length=0.1"),
         };
     }();
     return rows;

@@ -54,5 +54,11 @@ Outcome ComputeInductiveReactance(const ComputationInput& in);  // lz
 Outcome ComputeNumberBases(const ComputationInput& in);         // nc
 Outcome ComputeStandardValues(const ComputationInput& in);      // sv
 Outcome ComputeRegulator(const ComputationInput& in);           // reg
+Outcome ComputeTransmissionLine(const ComputationInput& in);    // tl
+
+// The transmission line's red labels: an input no line is made of, and a wanted impedance that
+// no width gives.
+extern const char* const LineIncorrect;
+extern const char* const LineOutOfReach;
 
 } // namespace oq

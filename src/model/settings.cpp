@@ -13,14 +13,18 @@ namespace {
 // Visits the settings of the catalogue's calculators in the order they are read and written:
 // calculator by calculator, each box's decimals key, with the number tab's entry location in the
 // number tab's place.
-template <typename OnKey, typename OnLocation>
-void InKeptOrder(Catalogue catalogue, OnKey onKey, OnLocation onLocation) {
+// The transmission-line tab's choices follow its decimals keys.
+template <typename OnKey, typename OnLocation, typename OnChoices = void (*)()>
+void InKeptOrder(
+    Catalogue catalogue, OnKey onKey, OnLocation onLocation, OnChoices onChoices = [] {}) {
     for (const CalculatorEntry& c : catalogue) {
         if (c.index == TabNC)
             onLocation();
         for (int b = 0; b < c.boxCount; ++b)
             if (const CatalogueBox& box = c.boxes[static_cast<size_t>(b)]; box.decimalsKey)
                 onKey(DecimalsKey{box.decimalsKey, c.index, b, box.decimalsDefault});
+        if (c.index == TabTL)
+            onChoices();
     }
 }
 } // namespace
@@ -33,6 +37,9 @@ std::vector<DecimalsKey> DecimalsKeys(Catalogue catalogue) {
 }
 
 const std::vector<DecimalsKey> DecimalsCatalogue = DecimalsKeys(Calculators);
+
+const std::array<const char*, 3> TLChoiceKeys = {"TL Line", "TL Length Unit", "TL Frequency Unit"};
+const std::array<int, 3> TLChoiceCounts = {5, 3, 4};
 
 namespace {
 
@@ -129,8 +136,18 @@ void LoadSettings(SettingsStore& store, CalculationState& state, Catalogue catal
         [&](const DecimalsKey& key) {
             state.Decimals[key.tab][key.box] = decimalsCode(store.read(key.key, key.fallback));
         },
-        [&] { state.NCNewEntryLocation = store.read(NCLocationKey, "0001"); });
+        [&] { state.NCNewEntryLocation = store.read(NCLocationKey, "0001"); },
+        [&] {
+            // An option index the tab has; anything else keeps the first user's choice.
+            for (size_t i = 0; i < TLChoiceKeys.size(); ++i) {
+                const std::string text = store.read(TLChoiceKeys[i], "");
+                const double v = TextValue(text);
+                if (!text.empty() && v >= 0 && v < TLChoiceCounts[i] && v == std::floor(v))
+                    state.TLChoices[i] = static_cast<int16_t>(v);
+            }
+        });
     state.DecimalsAtStart = state.Decimals;
+    state.TLChoicesAtStart = state.TLChoices;
     state.StartTab = startTab(store.read(TabKey, "0"), catalogue);
     const double riseTime = TextValue(store.read(RiseTimeKey, ""));
     state.Values[TabTR][2] = std::isfinite(riseTime) ? riseTime : 0.0;
@@ -148,6 +165,11 @@ void SaveSettings(SettingsStore& store, const CalculationState& state, int curre
         [&] {
             if (state.NCEntryLocationChanged)
                 store.write(NCLocationKey, state.NCNewEntryLocation);
+        },
+        [&] {
+            for (size_t i = 0; i < TLChoiceKeys.size(); ++i)
+                if (state.TLChoices[i] != state.TLChoicesAtStart[i])
+                    store.write(TLChoiceKeys[i], std::to_string(state.TLChoices[i]));
         });
     if (state.TRSysRiseTimeChanged)
         store.write(RiseTimeKey, state.TRSysRiseTimeText);

@@ -36,6 +36,10 @@ struct CalculationState {
     // the list.
     std::vector<RegulatorEntry> Regulators = RegulatorPresets();
     bool RegulatorsChanged = false;
+    // The transmission-line tab's choices, kept: line type, length unit, frequency unit (option
+    // indices), and what they were at start-up.
+    std::array<int16_t, 3> TLChoices{0, 0, 3};
+    std::array<int16_t, 3> TLChoicesAtStart{0, 0, 3};
 };
 
 } // namespace oq

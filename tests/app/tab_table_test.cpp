@@ -20,11 +20,12 @@ QStringList shownNames(const PropertyRowNames& names) {
 
 // The strip, the settings catalogue and the properties window describe the same boxes.
 TEST_F(TabTableTest, EveryTabsBoxesKeysAndRowsAgree) {
-    ASSERT_EQ(static_cast<int>(TabTable.size()), TabCount);
+    int before = -1; // the rows come in index order
     for (const TabRow& row : TabTable) {
         const int t = row.index;
         SCOPED_TRACE(row.code);
-        EXPECT_EQ(row.calculator, FindCalculator(Calculators, t));
+        EXPECT_GT(t, before);
+        before = t;
         const CalculatorTab* page = form->tab(t);
         EXPECT_EQ(&page->row(), &row);
         ASSERT_EQ(page->boxCount(), row.boxCount);

@@ -113,6 +113,25 @@ const char* const EverySetting = R"([Settings]
     IO%20Resistor%20Sum%20Decimals=" 33.2"
     IO%20Gain%20Decimals=" 33.3"
     SV%20Value%20Decimals=" 34"
+    TL%20Er%20Decimals=" 41"
+    TL%20Height%20Decimals=" 41.1"
+    TL%20Width%20Decimals=" 41.2"
+    TL%20Thickness%20Decimals=" 41.3"
+    TL%20Gap%20Decimals=" 41.4"
+    TL%20Loss%20Tangent%20Decimals=" 41.5"
+    TL%20Conductivity%20Decimals=" 41.6"
+    TL%20Frequency%20Decimals=" 41.7"
+    TL%20Length%20Decimals=" 41.8"
+    TL%20Impedance%20Decimals=" 41.9"
+    TL%20Eeff%20Decimals=" 42"
+    TL%20Velocity%20Decimals=" 42.1"
+    TL%20Angle%20Decimals=" 42.2"
+    TL%20Conductor%20Loss%20Decimals=" 42.3"
+    TL%20Dielectric%20Loss%20Decimals=" 42.4"
+    TL%20Skin%20Depth%20Decimals=" 42.5"
+    TL%20Line=2
+    TL%20Length%20Unit=1
+    TL%20Frequency%20Unit=0
     Tab=7
     TR%20System%20Rise%20Time=2.5
 )";
@@ -135,6 +154,7 @@ TEST(SettingsFile, EveryKeyIsReadIntoItsPlace) {
         }
     }
     EXPECT_EQ(st.NCNewEntryLocation, "1010");
+    EXPECT_EQ(st.TLChoices, (std::array<int16_t, 3>{2, 1, 0}));
     EXPECT_EQ(st.StartTab, 7);
     EXPECT_EQ(st.Values[TabTR][2], 2.5);
 }

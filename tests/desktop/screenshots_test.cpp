@@ -46,6 +46,16 @@ const std::map<int, Example>& Examples() {
            {"Text_REG(8)", "100"},
            {"Text_REG(0)", "5"},
            {"Text_REG(1)", "240"}}}},
+        {TabTL,
+         {{"Option_TL_Solve(0)"},
+          {{"Text_TL(0)", "4.4"},
+           {"Text_TL(1)", "1"},
+           {"Text_TL(2)", "1.875"},
+           {"Text_TL(3)", "0.035"},
+           {"Text_TL(5)", "0.02"},
+           {"Text_TL(6)", "58000000"},
+           {"Text_TL(7)", "1"},
+           {"Text_TL(8)", "100"}}}},
     };
     return examples;
 }

@@ -18,8 +18,9 @@ TEST(Settings, FreshUserGetsDefaultsAndReadsEveryKeyInOrder) {
     EXPECT_EQ(st.NCNewEntryLocation, "0001");
     EXPECT_EQ(st.Values[TabTR][2], 0.0);
 
-    // Every decimals key, the number tab's entry location, then the tab and the rise time.
-    ASSERT_EQ(store.reads.size(), DecimalsCatalogue.size() + 3);
+    // Every decimals key, the number tab's entry location, the transmission line's three choices,
+    // then the tab and the rise time.
+    ASSERT_EQ(store.reads.size(), DecimalsCatalogue.size() + 6);
     EXPECT_EQ(store.reads[0], "RP Voltage Decimals");
     EXPECT_EQ(store.reads[25], "T Reverse Attenuation Decimals");
     EXPECT_EQ(store.reads[26], "NC New Entry Location");
@@ -27,8 +28,13 @@ TEST(Settings, FreshUserGetsDefaultsAndReadsEveryKeyInOrder) {
     EXPECT_EQ(store.reads[55], "IO Gain Decimals");
     EXPECT_EQ(store.reads[56], "SV Value Decimals");
     EXPECT_EQ(store.reads[57], "REG Vout Decimals");
-    EXPECT_EQ(store.reads[store.reads.size() - 2], "Tab");
-    EXPECT_EQ(store.reads.back(), "TR System Rise Time");
+    const size_t n = store.reads.size();
+    EXPECT_EQ(store.reads[n - 5], "TL Line");
+    EXPECT_EQ(store.reads[n - 3], "TL Frequency Unit");
+    EXPECT_EQ(store.reads[n - 2], "Tab");
+    EXPECT_EQ(store.reads[n - 1], "TR System Rise Time");
+    // Microstrip, lengths in mm, frequency in GHz.
+    EXPECT_EQ(st.TLChoices, (std::array<int16_t, 3>{0, 0, 3}));
 
     SaveSettings(store, st, 0);
     EXPECT_TRUE(store.writes.empty());
@@ -58,6 +64,21 @@ TEST(Settings, StoredTextsAreReadTolerantly) {
         EXPECT_FLOAT_EQ(st.Decimals[c.tab][c.box], c.code) << c.key;
         EXPECT_FLOAT_EQ(st.DecimalsAtStart[c.tab][c.box], c.code) << c.key;
     }
+}
+
+// The transmission-line tab's choices: an option index the tab has, or the fresh user's.
+TEST(Settings, LineChoicesAreReadTolerantly) {
+    MemoryStore store;
+    store.values["TL Line"] = "4";
+    store.values["TL Length Unit"] = "3"; // there are three units: 0 to 2
+    store.values["TL Frequency Unit"] = "1.5";
+    CalculationState st;
+    LoadSettings(store, st);
+    EXPECT_EQ(st.TLChoices, (std::array<int16_t, 3>{4, 0, 3}));
+    st.TLChoices[TLLengthChoice] = 1;
+    SaveSettings(store, st, 0);
+    const std::vector<std::pair<std::string, std::string>> expected = {{"TL Length Unit", "1"}};
+    EXPECT_EQ(store.writes, expected);
 }
 
 TEST(Settings, StartTabFallsBackToTheFirstTab) {
