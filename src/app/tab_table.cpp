@@ -7,6 +7,7 @@
 #include "calculators/conversions/reactance_tab.h"
 #include "calculators/conversions/rise_time_tab.h"
 #include "calculators/resistors/opamp_tab.h"
+#include "calculators/resistors/resistor_combinations_tab.h"
 #include "calculators/resistors/resistor_pair_tab.h"
 #include "calculators/resistors/resistor_power_tab.h"
 #include "calculators/resistors/voltage_divider_tab.h"
@@ -48,6 +49,7 @@ const std::vector<TabRow> TabTable = {
         "A non-inverting amplifier: R2 from the output to the inverting input, R1 to ground."),
     Row(TabIO, ":/pictures/io.svg", Make<InvertingOpAmpTab>,
         "An inverting amplifier: R1 from the input to the inverting input, R2 from the output."),
+    Row(TabRC, nullptr, Make<ResistorCombinationsTab>),
 };
 
 } // namespace oq

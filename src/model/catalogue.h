@@ -202,6 +202,15 @@ inline constexpr auto Calculators = [] {
           Box("Resistor2", "IO Resistor2 Decimals", "Resistor2", "ohm"),
           Box("ResistorSum", "IO Resistor Sum Decimals", "Resistor Sum", "ohm"),
           Box("Gain", "IO Gain Decimals", "Gain", "")}},
+        {TabRC,
+         "RC",
+         "Resistor Com&binations",
+         G::Values,
+         4,
+         {Box("Target", "RC Target Decimals", "Target", "ohm"),
+          Box("Excluded 1", "RC Excluded1 Decimals", "Excluded 1", "ohm"),
+          Box("Excluded 2", "RC Excluded2 Decimals", "Excluded 2", "ohm"),
+          Box("Excluded 3", "RC Excluded3 Decimals", "Excluded 3", "ohm")}},
     });
 }();
 

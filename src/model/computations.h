@@ -46,5 +46,6 @@ Outcome ComputeRiseTime(const ComputationInput& in);            // tr
 Outcome ComputeCapacitiveReactance(const ComputationInput& in); // cz
 Outcome ComputeInductiveReactance(const ComputationInput& in);  // lz
 Outcome ComputeNumberBases(const ComputationInput& in);         // nc
+Outcome ComputeResistorCombinations(const ComputationInput& in); // rc
 
 } // namespace oq

@@ -50,42 +50,42 @@ void sortDown(double* first, double* last) {
     std::sort(first, last, [](double a, double b) { return a > b; });
 }
 
-Combination canonical(Network n, std::array<double, 4> p) {
+Combination canonical(Arrangement n, std::array<double, 4> p) {
     double* a = p.data();
     switch (n) {
-    case Network::Single:
+    case Arrangement::Single:
         break;
-    case Network::Series2:
-    case Network::Parallel2:
+    case Arrangement::Series2:
+    case Arrangement::Parallel2:
         sortDown(a, a + 2);
         break;
-    case Network::Series3:
-    case Network::Parallel3:
+    case Arrangement::Series3:
+    case Arrangement::Parallel3:
         sortDown(a, a + 3);
         break;
-    case Network::SeriesOfParallel3:
-    case Network::ParallelOfSeries3:
+    case Arrangement::SeriesOfParallel3:
+    case Arrangement::ParallelOfSeries3:
         sortDown(a + 1, a + 3);
         break;
-    case Network::Series4:
-    case Network::Parallel4:
+    case Arrangement::Series4:
+    case Arrangement::Parallel4:
         sortDown(a, a + 4);
         break;
-    case Network::SeriesWithParallel4:
-    case Network::ParallelWithSeries4:
+    case Arrangement::SeriesWithParallel4:
+    case Arrangement::ParallelWithSeries4:
         sortDown(a, a + 2);
         sortDown(a + 2, a + 4);
         break;
-    case Network::SeriesOfParallel4:
-    case Network::ParallelOfSeries4:
+    case Arrangement::SeriesOfParallel4:
+    case Arrangement::ParallelOfSeries4:
         sortDown(a + 1, a + 4);
         break;
-    case Network::SeriesOfNested4:
-    case Network::ParallelOfNested4:
+    case Arrangement::SeriesOfNested4:
+    case Arrangement::ParallelOfNested4:
         sortDown(a + 2, a + 4);
         break;
-    case Network::TwoParallelsInSeries:
-    case Network::TwoSeriesInParallel:
+    case Arrangement::TwoParallelsInSeries:
+    case Arrangement::TwoSeriesInParallel:
         sortDown(a, a + 2);
         sortDown(a + 2, a + 4);
         if (a[2] > a[0] || (a[2] == a[0] && a[3] > a[1])) {
@@ -95,9 +95,9 @@ Combination canonical(Network n, std::array<double, 4> p) {
         break;
     }
     Combination c;
-    c.network = n;
+    c.arrangement = n;
     c.parts = p;
-    c.value = NetworkValue(n, p);
+    c.value = ArrangementValue(n, p);
     return c;
 }
 
@@ -116,7 +116,7 @@ class TopList {
         if (items_.size() >= length_ && !before(item, items_.back()))
             return;
         for (const Item& i : items_)
-            if (i.c.network == c.network && i.c.parts == c.parts)
+            if (i.c.arrangement == c.arrangement && i.c.parts == c.parts)
                 return;
         auto at = std::upper_bound(items_.begin(), items_.end(), item,
                                    [](const Item& x, const Item& y) { return before(x, y); });
@@ -143,8 +143,8 @@ class TopList {
             return x.q < y.q;
         if (x.spread != y.spread)
             return x.spread < y.spread;
-        if (x.c.network != y.c.network)
-            return x.c.network < y.c.network;
+        if (x.c.arrangement != y.c.arrangement)
+            return x.c.arrangement < y.c.arrangement;
         return x.c.parts < y.c.parts;
     }
 
@@ -251,8 +251,8 @@ template <class Visit> bool walk(const Sorted& t, size_t lo, size_t hi, double n
     return false;
 }
 
-// Each network's formula, '#' standing for a part.
-const char* formOf(Network n) {
+// Each arrangement's formula, '#' standing for a part.
+const char* formOf(Arrangement n) {
     static const char* const forms[] = {
         "#",
         "# + #",
@@ -277,28 +277,28 @@ const char* formOf(Network n) {
 
 } // namespace
 
-int PartCount(Network network) {
-    switch (network) {
-    case Network::Single:
+int PartCount(Arrangement arrangement) {
+    switch (arrangement) {
+    case Arrangement::Single:
         return 1;
-    case Network::Series2:
-    case Network::Parallel2:
+    case Arrangement::Series2:
+    case Arrangement::Parallel2:
         return 2;
-    case Network::Series3:
-    case Network::Parallel3:
-    case Network::SeriesOfParallel3:
-    case Network::ParallelOfSeries3:
+    case Arrangement::Series3:
+    case Arrangement::Parallel3:
+    case Arrangement::SeriesOfParallel3:
+    case Arrangement::ParallelOfSeries3:
         return 3;
     default:
         return 4;
     }
 }
 
-std::string NetworkPattern(Network network) {
+std::string ArrangementPattern(Arrangement arrangement) {
     static const char* const names[4] = {"R1", "R2", "R3", "R4"};
     std::string text;
     size_t k = 0;
-    for (const char* ch = formOf(network); *ch; ++ch)
+    for (const char* ch = formOf(arrangement); *ch; ++ch)
         if (*ch == '#')
             text += names[k++];
         else
@@ -312,42 +312,42 @@ double Combination::spread() const {
     return *lo > 0 ? *hi / *lo : 1.0;
 }
 
-double NetworkValue(Network n, const std::array<double, 4>& p) {
+double ArrangementValue(Arrangement n, const std::array<double, 4>& p) {
     const double a = p[0], b = p[1], c = p[2], d = p[3];
     switch (n) {
-    case Network::Single:
+    case Arrangement::Single:
         return a;
-    case Network::Series2:
+    case Arrangement::Series2:
         return a + b;
-    case Network::Parallel2:
+    case Arrangement::Parallel2:
         return par(a, b);
-    case Network::Series3:
+    case Arrangement::Series3:
         return a + b + c;
-    case Network::Parallel3:
+    case Arrangement::Parallel3:
         return par(par(a, b), c);
-    case Network::SeriesOfParallel3:
+    case Arrangement::SeriesOfParallel3:
         return a + par(b, c);
-    case Network::ParallelOfSeries3:
+    case Arrangement::ParallelOfSeries3:
         return par(a, b + c);
-    case Network::Series4:
+    case Arrangement::Series4:
         return a + b + c + d;
-    case Network::Parallel4:
+    case Arrangement::Parallel4:
         return par(par(a, b), par(c, d));
-    case Network::SeriesWithParallel4:
+    case Arrangement::SeriesWithParallel4:
         return a + b + par(c, d);
-    case Network::ParallelWithSeries4:
+    case Arrangement::ParallelWithSeries4:
         return par(par(a, b), c + d);
-    case Network::SeriesOfParallel4:
+    case Arrangement::SeriesOfParallel4:
         return a + par(par(b, c), d);
-    case Network::ParallelOfSeries4:
+    case Arrangement::ParallelOfSeries4:
         return par(a, b + c + d);
-    case Network::SeriesOfNested4:
+    case Arrangement::SeriesOfNested4:
         return a + par(b, c + d);
-    case Network::ParallelOfNested4:
+    case Arrangement::ParallelOfNested4:
         return par(a, b + par(c, d));
-    case Network::TwoParallelsInSeries:
+    case Arrangement::TwoParallelsInSeries:
         return par(a, b) + par(c, d);
-    case Network::TwoSeriesInParallel:
+    case Arrangement::TwoSeriesInParallel:
         return par(a + b, c + d);
     }
     return 0;
@@ -361,8 +361,8 @@ bool RanksBefore(const Combination& a, const Combination& b) {
         return a.count() < b.count();
     if (a.spread() != b.spread())
         return a.spread() < b.spread();
-    if (a.network != b.network)
-        return a.network < b.network;
+    if (a.arrangement != b.arrangement)
+        return a.arrangement < b.arrangement;
     return a.parts < b.parts;
 }
 
@@ -465,7 +465,7 @@ CombinationResult CombinationSearch::find(const CombinationRequest& request,
             : list(length)
             , target(t) {}
         bool within(double value) const { return std::fabs(value - target) <= reach; }
-        void offer(Network n, const std::array<double, 4>& parts) {
+        void offer(Arrangement n, const std::array<double, 4>& parts) {
             Combination c = canonical(n, parts);
             c.deviation = c.value / target - 1;
             list.offer(c);
@@ -482,7 +482,7 @@ CombinationResult CombinationSearch::find(const CombinationRequest& request,
                 return true; // passed over, not the end of the walk
             if (!one.within(y))
                 return false;
-            one.offer(Network::Single, {y, 0, 0, 0});
+            one.offer(Arrangement::Single, {y, 0, 0, 0});
             return true;
         });
         result.best[0] = one.list.take();
@@ -496,7 +496,7 @@ CombinationResult CombinationSearch::find(const CombinationRequest& request,
             if (walk(ps, i, N, needSeries(a, T), [&](size_t u) {
                     if (!two.within(a + pv[u]))
                         return false;
-                    two.offer(Network::Series2, {a, pv[u], 0, 0});
+                    two.offer(Arrangement::Series2, {a, pv[u], 0, 0});
                     return true;
                 }))
                 break;
@@ -506,7 +506,7 @@ CombinationResult CombinationSearch::find(const CombinationRequest& request,
             if (walk(ps, i, N, needParallel(a, T), [&](size_t u) {
                     if (!two.within(par(a, pv[u])))
                         return false;
-                    two.offer(Network::Parallel2, {a, pv[u], 0, 0});
+                    two.offer(Arrangement::Parallel2, {a, pv[u], 0, 0});
                     return true;
                 }))
                 break;
@@ -526,7 +526,7 @@ CombinationResult CombinationSearch::find(const CombinationRequest& request,
                 if (walk(ps, j, N, needSeries(ab, T), [&](size_t u) {
                         if (!three.within(ab + pv[u]))
                             return false;
-                        three.offer(Network::Series3, {a, b, pv[u], 0});
+                        three.offer(Arrangement::Series3, {a, b, pv[u], 0});
                         return true;
                     }))
                     break;
@@ -542,7 +542,7 @@ CombinationResult CombinationSearch::find(const CombinationRequest& request,
                 if (walk(ps, j, N, needParallel(ab, T), [&](size_t u) {
                         if (!three.within(par(ab, pv[u])))
                             return false;
-                        three.offer(Network::Parallel3, {a, b, pv[u], 0});
+                        three.offer(Arrangement::Parallel3, {a, b, pv[u], 0});
                         return true;
                     }))
                     break;
@@ -559,7 +559,7 @@ CombinationResult CombinationSearch::find(const CombinationRequest& request,
                 if (walk(ps, j, N, needParallel(b, needSeries(a, T)), [&](size_t u) {
                         if (!three.within(a + par(b, pv[u])))
                             return false;
-                        three.offer(Network::SeriesOfParallel3, {a, b, pv[u], 0});
+                        three.offer(Arrangement::SeriesOfParallel3, {a, b, pv[u], 0});
                         return true;
                     }))
                     break;
@@ -576,7 +576,7 @@ CombinationResult CombinationSearch::find(const CombinationRequest& request,
                 if (walk(ps, j, N, needSeries(b, sum), [&](size_t u) {
                         if (!three.within(par(a, b + pv[u])))
                             return false;
-                        three.offer(Network::ParallelOfSeries3, {a, b, pv[u], 0});
+                        three.offer(Arrangement::ParallelOfSeries3, {a, b, pv[u], 0});
                         return true;
                     }))
                     break;
@@ -602,7 +602,7 @@ CombinationResult CombinationSearch::find(const CombinationRequest& request,
 
         // A pair from table X with a pair from table Y; `same` when X is Y, where the second
         // pair comes from at or after the first.
-        auto pairs = [&](const Sorted& X, const Sorted& Y, bool same, Network n, auto combine,
+        auto pairs = [&](const Sorted& X, const Sorted& Y, bool same, Arrangement n, auto combine,
                          auto need) {
             for (size_t k = 0; k < M; ++k) {
                 if ((k & 1023) == 0 && cancelled())
@@ -622,15 +622,15 @@ CombinationResult CombinationSearch::find(const CombinationRequest& request,
         auto sum = [](double x, double y) { return x + y; };
         auto needSum = [&](double x) { return needSeries(x, T); };
         auto needPar = [&](double x) { return needParallel(x, T); };
-        pairs(S, S, true, Network::Series4, sum, needSum);
-        pairs(Q, Q, true, Network::Parallel4, par, needPar);
-        pairs(S, Q, false, Network::SeriesWithParallel4, sum, needSum);
-        pairs(Q, S, false, Network::ParallelWithSeries4, par, needPar);
-        pairs(Q, Q, true, Network::TwoParallelsInSeries, sum, needSum);
-        pairs(S, S, true, Network::TwoSeriesInParallel, par, needPar);
+        pairs(S, S, true, Arrangement::Series4, sum, needSum);
+        pairs(Q, Q, true, Arrangement::Parallel4, par, needPar);
+        pairs(S, Q, false, Arrangement::SeriesWithParallel4, sum, needSum);
+        pairs(Q, S, false, Arrangement::ParallelWithSeries4, par, needPar);
+        pairs(Q, Q, true, Arrangement::TwoParallelsInSeries, sum, needSum);
+        pairs(S, S, true, Arrangement::TwoSeriesInParallel, par, needPar);
 
         // Two single parts a and b, then a pair from a table: a + (b // y) or a // (b + y).
-        auto nested = [&](const Sorted& Y, bool seriesFirst, Network n) {
+        auto nested = [&](const Sorted& Y, bool seriesFirst, Arrangement n) {
             for (size_t i = 0; i < N && !cancelled(); ++i) {
                 const double a = pv[i];
                 const double outer = seriesFirst ? needSeries(a, T) : needParallel(a, T);
@@ -653,13 +653,13 @@ CombinationResult CombinationSearch::find(const CombinationRequest& request,
             }
         };
         if (!result.cancelled)
-            nested(Q, true, Network::SeriesOfParallel4);
+            nested(Q, true, Arrangement::SeriesOfParallel4);
         if (!result.cancelled)
-            nested(S, false, Network::ParallelOfSeries4);
+            nested(S, false, Arrangement::ParallelOfSeries4);
         if (!result.cancelled)
-            nested(S, true, Network::SeriesOfNested4);
+            nested(S, true, Arrangement::SeriesOfNested4);
         if (!result.cancelled)
-            nested(Q, false, Network::ParallelOfNested4);
+            nested(Q, false, Arrangement::ParallelOfNested4);
         result.best[3] = four.list.take();
     }
 
@@ -736,7 +736,7 @@ std::string DeviationText(double deviation) {
 std::string CombinationFormula(const Combination& c) {
     std::string text;
     size_t k = 0;
-    for (const char* ch = formOf(c.network); *ch; ++ch)
+    for (const char* ch = formOf(c.arrangement); *ch; ++ch)
         if (*ch == '#')
             text += PartText(c.parts[k++]);
         else

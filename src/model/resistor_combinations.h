@@ -18,7 +18,7 @@ namespace oq {
 // Every series/parallel arrangement of one to four resistors: the series-parallel networks of
 // that many parts (1, 2, 4 and 10 of them). The letters name the parts in the order they are
 // written; inside a group whose order does not matter the larger part comes first.
-enum class Network : uint8_t {
+enum class Arrangement : uint8_t {
     Single,               // a
     Series2,              // a + b
     Parallel2,            // a // b
@@ -38,19 +38,19 @@ enum class Network : uint8_t {
     TwoSeriesInParallel,  // (a + b) // (c + d)
 };
 
-int PartCount(Network network);
+int PartCount(Arrangement arrangement);
 // The formula with the parts' names: "R1 + (R2 // R3)".
-std::string NetworkPattern(Network network);
+std::string ArrangementPattern(Arrangement arrangement);
 
-// One solution: a network and its parts in the order written, the larger first where the order
+// One solution: an arrangement and its parts in the order written, the larger first where the order
 // does not matter, so that one solution has one spelling.
 struct Combination {
-    Network network = Network::Single;
+    Arrangement arrangement = Arrangement::Single;
     std::array<double, 4> parts{}; // the unused ones are 0
-    double value = 0;              // what the network makes, in ohms
+    double value = 0;              // what the arrangement makes, in ohms
     double deviation = 0;          // value / target - 1 (relative; signed)
 
-    int count() const { return PartCount(network); }
+    int count() const { return PartCount(arrangement); }
     // The largest part over the smallest: 1 for a single part or equal parts.
     double spread() const;
 };
@@ -119,8 +119,8 @@ class CombinationSearch {
 CombinationResult FindCombinations(const CombinationParts& parts, const CombinationRequest& request,
                                    const std::atomic<bool>* cancel = nullptr);
 
-// What a network of these parts makes.
-double NetworkValue(Network network, const std::array<double, 4>& parts);
+// What an arrangement of these parts makes.
+double ArrangementValue(Arrangement arrangement, const std::array<double, 4>& parts);
 
 // A part as a short form: "105k", "4.7k", "59", "1M", "0.47".
 std::string PartText(double ohms);

@@ -33,43 +33,69 @@ class OneBoxTab : public CalculatorTab {
 // One catalogue row and one tab-table row are all a new calculator needs: the strip shows it,
 // its decimals key is read and written, and the decimals dialog names its box.
 TEST(Catalogue, ANewRowTakesItsPlaceInStripSettingsAndDialog) {
-    std::vector<CalculatorEntry> catalogue(Calculators.begin(), Calculators.end());
+    // The first index of the Values group that no calculator has yet, in its place by index.
+    int index = TabSV;
+    while (FindCalculator(Calculators, index))
+        ++index;
+    ASSERT_LT(index, TabIndexEnd);
     CalculatorEntry added;
-    added.index = TabSV;
-    added.code = "SV";
+    added.index = index;
+    added.code = "SX";
     added.caption = "Standard Va&lues";
     added.group = CalculatorGroup::Values;
     added.boxCount = 1;
-    added.boxes[0] = {"Value", "SV Value Decimals", "1.3", "Value"};
-    catalogue.push_back(added);
-    std::vector<TabRow> table(TabTable.begin(), TabTable.end());
-    table.push_back(MakeTabRow(catalogue.back(), nullptr,
-                               [](MainHost& host, const TabRow& row) -> CalculatorTab* {
-                                   return new OneBoxTab(host, row);
-                               }));
+    added.boxes[0] = {"Value", "SX Value Decimals", "1.3", "Value"};
+    std::vector<CalculatorEntry> catalogue(Calculators.begin(), Calculators.end());
+    const auto at = std::find_if(catalogue.begin(), catalogue.end(),
+                                 [&](const CalculatorEntry& c) { return c.index > index; });
+    const auto position = at - catalogue.begin();
+    catalogue.insert(at, added);
+    std::vector<TabRow> table;
+    for (const CalculatorEntry& c : catalogue) {
+        if (c.index == index) {
+            table.push_back(
+                MakeTabRow(c, nullptr, [](MainHost& host, const TabRow& row) -> CalculatorTab* {
+                    return new OneBoxTab(host, row);
+                }));
+            continue;
+        }
+        const auto row = std::find_if(TabTable.begin(), TabTable.end(),
+                                      [&](const TabRow& r) { return r.index == c.index; });
+        ASSERT_NE(row, TabTable.end());
+        table.push_back(*row);
+        table.back().calculator = &c;
+    }
 
     FakePlatform platform;
     MemoryStore store;
-    store.values["Tab"] = "14";
+    store.values["Tab"] = std::to_string(index);
     MainForm form(platform, store, table, catalogue);
     form.show();
     form.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
-    // A row of its own below the first fourteen, and Ctrl+Tab steps on to it.
+    // A row of its own below the first fourteen, with the rest of its group, and Ctrl+Tab steps
+    // on to it.
     TabStrip* strip = form.strip();
     ASSERT_EQ(strip->count(), TabCount + 1);
     ASSERT_EQ(strip->rows().size(), 3u);
-    EXPECT_EQ(strip->rows()[2]->tabText(0), "Standard Va&lues");
-    EXPECT_EQ(form.currentTab(), TabSV); // the stored tab
+    QStringList valuesRow;
+    for (int i = 0; i < strip->rows()[2]->count(); ++i)
+        valuesRow << strip->rows()[2]->tabText(i);
+    EXPECT_TRUE(valuesRow.contains("Standard Va&lues"));
+    EXPECT_EQ(form.currentTab(), index); // the stored tab
     QTest::keyClick(&form, Qt::Key_PageUp, Qt::ControlModifier);
-    EXPECT_EQ(form.currentTab(), TabIO);
+    EXPECT_EQ(form.currentTab(), table[static_cast<size_t>(position) - 1].index);
     QTest::keyClick(&form, Qt::Key_Tab, Qt::ControlModifier);
-    EXPECT_EQ(form.currentTab(), TabSV);
-    EXPECT_FLOAT_EQ(form.state().Decimals[TabSV][0], 1.3f);
-    const auto read = std::find(store.reads.begin(), store.reads.end(), "SV Value Decimals");
-    EXPECT_EQ(read - store.reads.begin(), 56) << "after the other calculators' keys";
+    EXPECT_EQ(form.currentTab(), index);
+    EXPECT_FLOAT_EQ(form.state().Decimals[index][0], 1.3f);
+    // Read after the keys of the calculators before it, before the general ones.
+    const auto read = std::find(store.reads.begin(), store.reads.end(), "SX Value Decimals");
+    const auto io = std::find(store.reads.begin(), store.reads.end(), "IO Gain Decimals");
+    const auto tab = std::find(store.reads.begin(), store.reads.end(), "Tab");
+    EXPECT_LT(io, read);
+    EXPECT_LT(read, tab);
 
-    NumberBox* value = form.findChild<NumberBox*>("Text_SV(0)");
+    NumberBox* value = form.findChild<NumberBox*>("Text_SX(0)");
     ASSERT_NE(value, nullptr);
     QTest::keyClicks(value, "4.7");
     QString title, frame;
@@ -84,7 +110,7 @@ TEST(Catalogue, ANewRowTakesItsPlaceInStripSettingsAndDialog) {
     EXPECT_EQ(frame, " Actual Value of Value ");
     EXPECT_EQ(value->text(), "4.7000");
     form.close();
-    EXPECT_EQ(store.values["SV Value Decimals"], " 1.4");
+    EXPECT_EQ(store.values["SX Value Decimals"], " 1.4");
 }
 
 } // namespace

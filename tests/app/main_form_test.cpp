@@ -24,11 +24,12 @@ TEST_F(MainWindow, ShowsAllFourteenTabsAtOnce) {
     EXPECT_EQ(form->windowTitle(), QStringLiteral("Ohmquill, v2.3 - June 2024 / QZ"));
     auto* strip = form->findChild<TabStrip*>(QStringLiteral("SSTab1"));
     ASSERT_NE(strip, nullptr);
-    const QStringList expected = {"&Resistor Power",   "&Voltage Divider", "&Parallel Resistors",
-                                  "&PI-net",           "&T-net",           "Convert &Numbers",
-                                  "&dB, %, X",         "&dBm, dBU, dBV",   "&Rise Time",
-                                  "&Serial Resistors", "C &Impededance",   "L &Impedance",
-                                  "Non Inv &OP amp",   "Inv &OP amp"};
+    const QStringList expected = {
+        "&Resistor Power",   "&Voltage Divider", "&Parallel Resistors",
+        "&PI-net",           "&T-net",           "Convert &Numbers",
+        "&dB, %, X",         "&dBm, dBU, dBV",   "&Rise Time",
+        "&Serial Resistors", "C &Impededance",   "L &Impedance",
+        "Non Inv &OP amp",   "Inv &OP amp",      "Resistor Com&binations"};
     EXPECT_EQ(captions(strip), expected);
     EXPECT_EQ(strip->count(), TabCount);
     EXPECT_EQ(button(QStringLiteral("Command_Exit"))->text(), QStringLiteral("&Exit"));

@@ -48,7 +48,7 @@ TEST(ResistorCombinations, TheMostBalancedOfSixExactPairsMakes164k) {
               (std::vector<std::string>{"105k + 59k", "130k + 34k", "143k + 21k", "150k + 14k",
                                         "154k + 10k", "162k + 2k"}));
     for (size_t i = 0; i < 6; ++i)
-        EXPECT_EQ(r.best[1][i].network, Network::Series2);
+        EXPECT_EQ(r.best[1][i].arrangement, Arrangement::Series2);
     // Balance orders the exact pairs: each spread is larger than the one before.
     for (size_t i = 1; i < 6; ++i)
         EXPECT_GT(r.best[1][i].spread(), r.best[1][i - 1].spread());
@@ -87,7 +87,7 @@ TEST(ResistorCombinations, AMemberIsOneResistorUnlessExcluded) {
     EXPECT_EQ(Formulas(notAlone.best[0]).at(1), "5.1k");
     EXPECT_EQ(BestOverall(notAlone)->count(), 2);
     EXPECT_EQ(CombinationFormula(*BestOverall(notAlone)), "2.7k + 2k");
-    // Not alone, but still a part of larger networks: 4.7k // 4.7k + 4.7k // 4.7k.
+    // Not alone, but still a part of larger arrangements: 4.7k // 4.7k + 4.7k // 4.7k.
     bool used = false;
     for (const Combination& c : notAlone.best[3])
         used = used || std::count(c.parts.begin(), c.parts.end(), 4700.0) > 0;
@@ -126,8 +126,8 @@ TEST(ResistorCombinations, EveryArrangementHasItsFormula) {
     };
     int counts[5] = {};
     for (size_t i = 0; i < patterns.size(); ++i) {
-        const auto n = static_cast<Network>(i);
-        EXPECT_EQ(NetworkPattern(n), patterns[i]);
+        const auto n = static_cast<Arrangement>(i);
+        EXPECT_EQ(ArrangementPattern(n), patterns[i]);
         ++counts[PartCount(n)];
     }
     // The series-parallel networks of 1, 2, 3 and 4 parts.
@@ -136,9 +136,10 @@ TEST(ResistorCombinations, EveryArrangementHasItsFormula) {
     EXPECT_EQ(counts[3], 4);
     EXPECT_EQ(counts[4], 10);
     const std::array<double, 4> p = {1000, 2000, 3000, 6000};
-    EXPECT_DOUBLE_EQ(NetworkValue(Network::SeriesOfParallel3, p), 1000 + 2000.0 * 3000 / 5000);
-    EXPECT_DOUBLE_EQ(NetworkValue(Network::TwoSeriesInParallel, p), 3000.0 * 9000 / 12000);
-    EXPECT_DOUBLE_EQ(NetworkValue(Network::ParallelOfNested4, p),
+    EXPECT_DOUBLE_EQ(ArrangementValue(Arrangement::SeriesOfParallel3, p),
+                     1000 + 2000.0 * 3000 / 5000);
+    EXPECT_DOUBLE_EQ(ArrangementValue(Arrangement::TwoSeriesInParallel, p), 3000.0 * 9000 / 12000);
+    EXPECT_DOUBLE_EQ(ArrangementValue(Arrangement::ParallelOfNested4, p),
                      1000 * (2000 + 2000.0) / (1000 + 4000.0));
 }
 
@@ -149,14 +150,14 @@ struct Brute {
     std::set<std::tuple<double, int, std::array<double, 4>, double>> solutions[4];
 };
 
-// Every network with every tuple of parts. With `list`, every distinct solution, by network,
-// the parts as a multiset and its value.
+// Every arrangement with every tuple of parts. With `list`, every distinct solution, by
+// arrangement, the parts as a multiset and its value.
 Brute BruteForce(const std::vector<double>& parts, double target, bool list) {
     Brute b;
     const size_t n = parts.size();
-    for (int net = 0; net <= static_cast<int>(Network::TwoSeriesInParallel); ++net) {
-        const auto network = static_cast<Network>(net);
-        const int count = PartCount(network);
+    for (int net = 0; net <= static_cast<int>(Arrangement::TwoSeriesInParallel); ++net) {
+        const auto arrangement = static_cast<Arrangement>(net);
+        const int count = PartCount(arrangement);
         const size_t total = static_cast<size_t>(std::pow(n, count));
         for (size_t code = 0; code < total; ++code) {
             std::array<double, 4> p{};
@@ -165,7 +166,7 @@ Brute BruteForce(const std::vector<double>& parts, double target, bool list) {
                 p[static_cast<size_t>(k)] = parts[c % n];
                 c /= n;
             }
-            const double value = NetworkValue(network, p);
+            const double value = ArrangementValue(arrangement, p);
             const double deviation = std::fabs(value / target - 1);
             double& best = b.best[count - 1];
             best = std::min(best, deviation);
@@ -240,12 +241,12 @@ TEST(ResistorCombinations, TenBestAgreeWithBruteForce) {
             std::set<std::pair<int, std::array<double, 4>>> seen;
             for (const Combination& c : list) {
                 found.push_back(std::round(std::fabs(c.deviation) * 1e12));
-                EXPECT_DOUBLE_EQ(c.value, NetworkValue(c.network, c.parts));
+                EXPECT_DOUBLE_EQ(c.value, ArrangementValue(c.arrangement, c.parts));
                 EXPECT_DOUBLE_EQ(c.deviation, c.value / target - 1);
                 for (int k = 0; k < c.count(); ++k)
                     EXPECT_TRUE(std::binary_search(parts.begin(), parts.end(),
                                                    c.parts[static_cast<size_t>(k)]));
-                EXPECT_TRUE(seen.insert({static_cast<int>(c.network), c.parts}).second);
+                EXPECT_TRUE(seen.insert({static_cast<int>(c.arrangement), c.parts}).second);
             }
             EXPECT_EQ(found, expected) << n;
         }

@@ -18,14 +18,16 @@ TEST(Settings, FreshUserGetsDefaultsAndReadsEveryKeyInOrder) {
     EXPECT_EQ(st.NCNewEntryLocation, "0001");
     EXPECT_EQ(st.Values[TabTR][2], 0.0);
 
-    ASSERT_EQ(store.reads.size(), 58u);
+    ASSERT_EQ(store.reads.size(), 62u);
     EXPECT_EQ(store.reads[0], "RP Voltage Decimals");
     EXPECT_EQ(store.reads[25], "T Reverse Attenuation Decimals");
     EXPECT_EQ(store.reads[26], "NC New Entry Location");
     EXPECT_EQ(store.reads[27], "DB1 Times Decimals");
     EXPECT_EQ(store.reads[55], "IO Gain Decimals");
-    EXPECT_EQ(store.reads[56], "Tab");
-    EXPECT_EQ(store.reads[57], "TR System Rise Time");
+    EXPECT_EQ(store.reads[56], "RC Target Decimals");
+    EXPECT_EQ(store.reads[59], "RC Excluded3 Decimals");
+    EXPECT_EQ(store.reads[60], "Tab");
+    EXPECT_EQ(store.reads[61], "TR System Rise Time");
 
     SaveSettings(store, st, 0);
     EXPECT_TRUE(store.writes.empty());
