@@ -353,6 +353,10 @@ double ArrangementValue(Arrangement n, const std::array<double, 4>& p) {
     return 0;
 }
 
+bool CombinationTarget(double ohms) {
+    return ohms >= 1e-6 && ohms <= 1e15;
+}
+
 bool RanksBefore(const Combination& a, const Combination& b) {
     const double qa = quantized(a.deviation), qb = quantized(b.deviation);
     if (qa != qb)
@@ -376,7 +380,7 @@ const Combination* BestOverall(const CombinationResult& result) {
 
 std::vector<double> CombinationPartList(const CombinationParts& spec) {
     const double low = spec.low, high = spec.high;
-    if (!(low > 0) || !std::isfinite(high) || !(high >= low))
+    if (!(low >= 1e-3) || !(high <= 1e12) || !(high >= low))
         throw CalcError("no range of parts");
     if (high / low > 1.000000001e9)
         throw CalcError("a range of more than nine decades");
@@ -438,7 +442,7 @@ CombinationSearch::~CombinationSearch() = default;
 CombinationResult CombinationSearch::find(const CombinationRequest& request,
                                           const std::atomic<bool>* cancel) {
     const double T = request.target;
-    if (!(T > 0) || !std::isfinite(T))
+    if (!CombinationTarget(T))
         throw CalcError("no target");
     const int maxParts = std::clamp(request.maxParts, 1, 4);
     const int length = std::clamp(request.listLength, 1, 50);
@@ -690,7 +694,7 @@ std::string withPrefix(double ohms, int digits) {
         double scale;
         const char* letter;
     };
-    static const Prefix prefixes[] = {{1e9, "G"}, {1e6, "M"}, {1e3, "k"}, {1, ""}};
+    static const Prefix prefixes[] = {{1e12, "T"}, {1e9, "G"}, {1e6, "M"}, {1e3, "k"}, {1, ""}};
     if (!(ohms > 0) || !std::isfinite(ohms))
         return significant(ohms, digits);
     // Rounded first, so that 999999.9 is written 1M and not 1000k.
@@ -720,6 +724,10 @@ std::string DeviationText(double deviation) {
         return "0 %";
     const double p = deviation * 100;
     const double m = std::fabs(p);
+    if (!std::isfinite(m))
+        return "?";
+    if (m >= 1e6)
+        return (p < 0 ? "-" : "+") + significant(m, 3) + " %";
     // Three significant digits, written out in full.
     const int decimals = std::clamp(2 - static_cast<int>(std::floor(std::log10(m))), 0, 12);
     char buf[64];

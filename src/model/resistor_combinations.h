@@ -79,6 +79,9 @@ struct CombinationResult {
     bool cancelled = false;
 };
 
+// Whether the search takes a target: from 1e-6 to 1e15 ohm, where every deviation stays finite.
+bool CombinationTarget(double ohms);
+
 // The ranking: deviations are equal when they agree to 1e-12 (relative), which rounding alone
 // never separates; then fewer parts, then the smaller spread. True when a ranks before b.
 bool RanksBefore(const Combination& a, const Combination& b);
@@ -86,7 +89,7 @@ bool RanksBefore(const Combination& a, const Combination& b);
 const Combination* BestOverall(const CombinationResult& result);
 
 // The parts of a range: the members of the series from `low` to `high`, ascending, less the
-// excluded ones. Throws CalcError for a range that is not positive and finite, or wider than
+// excluded ones. Throws CalcError for a range that is not within 1e-3 to 1e12 ohm, or wider than
 // nine decades.
 std::vector<double> CombinationPartList(const CombinationParts& parts);
 
@@ -103,7 +106,7 @@ class CombinationSearch {
     const CombinationParts& parts() const { return spec_; }
     const std::vector<double>& partList() const { return list_; }
 
-    // A target of 0 or below, or one that is not finite, throws CalcError. `cancel`, when given,
+    // A target outside CombinationTarget throws CalcError. `cancel`, when given,
     // is read now and then; once it is true the search ends with `cancelled` set.
     CombinationResult find(const CombinationRequest& request,
                            const std::atomic<bool>* cancel = nullptr);
@@ -122,7 +125,7 @@ CombinationResult FindCombinations(const CombinationParts& parts, const Combinat
 // What an arrangement of these parts makes.
 double ArrangementValue(Arrangement arrangement, const std::array<double, 4>& parts);
 
-// A part as a short form: "105k", "4.7k", "59", "1M", "0.47".
+// A part as a short form: "105k", "4.7k", "59", "1M", "0.47", "2T".
 std::string PartText(double ohms);
 // A combination's value to six significant digits with the prefix: "164k", "17.5824".
 std::string CombinationValueText(double ohms);

@@ -102,7 +102,7 @@ TEST_F(MainWindow, AltLetterSelectsATab) {
 
 TEST_F(MainWindow, ClickingACaptionInEitherRowSelectsItsTab) {
     const auto& rows = form->strip()->rows();
-    ASSERT_EQ(rows.size(), 2u);
+    ASSERT_GE(rows.size(), 2u); // the first fourteen; later groups have rows below
     QTest::mouseClick(rows[1], Qt::LeftButton, {}, rows[1]->tabRect(3).center());
     EXPECT_EQ(form->strip()->currentIndex(), 10);
     QTest::mouseClick(rows[0], Qt::LeftButton, {}, rows[0]->tabRect(0).center());

@@ -208,7 +208,7 @@ class Storm : public MainFormTest, public ::testing::WithParamInterface<unsigned
                 }
     }
 
-    QWidget* page() const { return form->tab(form->strip()->currentIndex()); }
+    QWidget* page() const { return form->tab(form->currentTab()); }
 
     // A point of the page where no control sits: the strip's free space.
     std::optional<QPoint> freeSpot() const {

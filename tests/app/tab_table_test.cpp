@@ -20,10 +20,12 @@ QStringList shownNames(const PropertyRowNames& names) {
 
 // The strip, the settings catalogue and the properties window describe the same boxes.
 TEST_F(TabTableTest, EveryTabsBoxesKeysAndRowsAgree) {
-    for (int t = 0; t < TabCount; ++t) {
-        const TabRow& row = TabTable[static_cast<size_t>(t)];
+    int previous = -1;
+    for (const TabRow& row : TabTable) {
+        const int t = row.index; // ascending; a calculator not built yet leaves a gap
         SCOPED_TRACE(row.code);
-        EXPECT_EQ(row.index, t);
+        EXPECT_GT(t, previous);
+        previous = t;
         const CalculatorTab* page = form->tab(t);
         EXPECT_EQ(&page->row(), &row);
         ASSERT_EQ(page->boxCount(), row.boxCount);

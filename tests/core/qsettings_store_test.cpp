@@ -112,6 +112,10 @@ const char* const EverySetting = R"([Settings]
     IO%20Resistor2%20Decimals=" 33.1"
     IO%20Resistor%20Sum%20Decimals=" 33.2"
     IO%20Gain%20Decimals=" 33.3"
+    RC%20Target%20Decimals=" 35"
+    RC%20Excluded1%20Decimals=" 35.1"
+    RC%20Excluded2%20Decimals=" 35.2"
+    RC%20Excluded3%20Decimals=" 35.3"
     Tab=7
     TR%20System%20Rise%20Time=2.5
 )";

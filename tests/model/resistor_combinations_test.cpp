@@ -278,7 +278,7 @@ TEST(ResistorCombinations, RankingAndLists) {
 TEST(ResistorCombinations, RefusalsAndCancelling) {
     CombinationParts spec;
     CombinationSearch search(spec);
-    for (double target : {0.0, -5.0, HUGE_VAL, std::nan("")}) {
+    for (double target : {0.0, -5.0, HUGE_VAL, std::nan(""), 1e-320, 1e300}) {
         CombinationRequest request;
         request.target = target;
         EXPECT_THROW(search.find(request), CalcError) << target;
@@ -288,6 +288,9 @@ TEST(ResistorCombinations, RefusalsAndCancelling) {
     wide.high = 1e8; // ten decades
     EXPECT_THROW(CombinationPartList(wide), CalcError);
     wide.low = 0;
+    EXPECT_THROW(CombinationPartList(wide), CalcError);
+    wide.low = 1e9;
+    wide.high = 1e13;
     EXPECT_THROW(CombinationPartList(wide), CalcError);
     CombinationParts none;
     none.low = 11.5;
@@ -342,6 +345,12 @@ TEST(ResistorCombinations, Texts) {
     EXPECT_EQ(DeviationText(0.5), "+50 %");
     EXPECT_EQ(DeviationText(12.3456), "+1235 %");
     EXPECT_EQ(DeviationText(1e-8), "+0.000001 %");
+    EXPECT_EQ(DeviationText(4e10), "+4e+12 %");
+    EXPECT_EQ(PartText(2e12), "2T");
+    EXPECT_TRUE(CombinationTarget(1e-6));
+    EXPECT_TRUE(CombinationTarget(1e15));
+    EXPECT_FALSE(CombinationTarget(1e-7));
+    EXPECT_FALSE(CombinationTarget(2e15));
 
     const CombinationResult r = Search(Series::E12, 14.7e3, 2);
     CombinationParts spec;

@@ -191,6 +191,7 @@ ResistorCombinationsTab::ResistorCombinationsTab(MainHost& host, const TabRow& r
 
     best_ = addLabel("Label_RC_Best", QString());
     best_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    best_->setAccessibleName(QStringLiteral("Best combination"));
     tenBest_ = new QCheckBox(QStringLiteral("Ten best of each count"), this);
     tenBest_->setObjectName(QStringLiteral("Check_RC_TenBest"));
     FitToCaption(tenBest_);
@@ -300,7 +301,7 @@ void ResistorCombinationsTab::research() {
         if (b > 0 && text.empty())
             continue;
         const std::optional<double> v = ReadResistance(text);
-        valid = valid && v && *v > 0 && std::isfinite(*v);
+        valid = valid && v && (b == 0 ? CombinationTarget(*v) : *v > 0 && std::isfinite(*v));
     }
     if (!valid) {
         clearResults();
@@ -316,6 +317,7 @@ void ResistorCombinationsTab::research() {
     table_->setEnabled(false);
     copy_->setEnabled(false);
     save_->setEnabled(false);
+    // What the file and the copy will name; the result they list is the one of this search.
     resultTarget_ = request.target;
     resultParts_ = partsAsked();
     worker_->submit(generation, resultParts_, request);
@@ -331,16 +333,18 @@ void ResistorCombinationsTab::showResult(unsigned generation, const CombinationR
 
 void ResistorCombinationsTab::showRows() {
     table_->setRowCount(0);
+    // While a change waits for its search, the rows of the one before show greyed.
+    const bool current = resultsCurrent();
     const Combination* best = BestOverall(result_);
-    table_->setEnabled(best != nullptr);
-    copy_->setEnabled(best != nullptr);
-    save_->setEnabled(best != nullptr);
-    if (!best) {
-        best_->setText(shown_ == asked_ && !box(0)->text().isEmpty()
-                           ? QStringLiteral("No Values Found")
-                           : QString());
+    table_->setEnabled(current);
+    copy_->setEnabled(current && best);
+    save_->setEnabled(current && best);
+    if (!current)
+        best_->setText(QStringLiteral("Searching..."));
+    else if (!best)
+        best_->setText(box(0)->text().isEmpty() ? QString() : QStringLiteral("No Values Found"));
+    if (!best)
         return;
-    }
     const bool ten = tenBest_->isChecked();
     for (size_t n = 0; n < result_.best.size(); ++n) {
         const auto& list = result_.best[n];
@@ -365,9 +369,10 @@ void ResistorCombinationsTab::showRows() {
             }
         }
     }
-    best_->setText(QStringLiteral("Best: ") + Qs(CombinationLine(*best)) +
-                   (best->count() == 1 ? QStringLiteral(", 1 resistor")
-                                       : QStringLiteral(", %1 resistors").arg(best->count())));
+    if (current)
+        best_->setText(QStringLiteral("Best: ") + Qs(CombinationLine(*best)) +
+                       (best->count() == 1 ? QStringLiteral(", 1 resistor")
+                                           : QStringLiteral(", %1 resistors").arg(best->count())));
 }
 
 void ResistorCombinationsTab::clearResults() {
