@@ -149,6 +149,7 @@ ResistorCombinationsTab::ResistorCombinationsTab(MainHost& host, const TabRow& r
     for (int b = 0; b <= ExcludedBoxes; ++b) {
         NumberBox* text = addBox(b, rules);
         text->setLocked(false);
+        text->setMaximumWidth(fontMetrics().averageCharWidth() * 18);
         connect(text, &QLineEdit::textChanged, this, [this, b] { Text_Change(b); });
     }
     QLabel* targetLabel = addLabel("Label_RC_Target", QStringLiteral("Target Value (ohm)"));
@@ -187,7 +188,8 @@ ResistorCombinationsTab::ResistorCombinationsTab(MainHost& host, const TabRow& r
     table_->setTabKeyNavigation(false);
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     table_->horizontalHeader()->setSectionResizeMode(ColumnFormula, QHeaderView::Stretch);
-    table_->setMinimumHeight(fontMetrics().height() * 12);
+    table_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+    table_->setMinimumHeight(fontMetrics().height() * 15);
 
     best_ = addLabel("Label_RC_Best", QString());
     best_->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -207,13 +209,14 @@ ResistorCombinationsTab::ResistorCombinationsTab(MainHost& host, const TabRow& r
 
     auto* grid = new QGridLayout;
     grid->addWidget(targetLabel, 0, 0);
-    grid->addWidget(box(0), 0, 1);
+    grid->addWidget(box(0), 0, 1, Qt::AlignLeft);
     grid->addWidget(seriesLabel, 1, 0);
     grid->addWidget(series_, 1, 1, Qt::AlignLeft);
     grid->addWidget(excludedLabel, 2, 0);
     auto* excluded = new QHBoxLayout;
     for (int b = 1; b <= ExcludedBoxes; ++b)
         excluded->addWidget(box(b));
+    excluded->addStretch(1);
     grid->addLayout(excluded, 2, 1);
     grid->addWidget(alone_, 3, 0, 1, 2);
     grid->addWidget(parts, 4, 0, 1, 2);
