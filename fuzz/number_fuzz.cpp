@@ -5,9 +5,11 @@
 // It stops on: a crash or undefined behaviour (the sanitizers); any text with "inf" or "nan"; a
 // number that does not come back from its own text (to its 15 significant digits, and exactly
 // once it has them); a box text that reads back further from its value than its decimals allow;
-// a series result that is no member of its series where the rules ask for one.
+// a series result that is no member of its series where the rules ask for one; a resistance read
+// from a text that the combinations tab's box would refuse, or one that is not finite.
 #include "model/checked.h"
 #include "model/notation.h"
+#include "model/resistor_combinations.h"
 #include "model/shared_state.h"
 #include "model/standard_series.h"
 
@@ -19,6 +21,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <optional>
 #include <string>
 
 namespace {
@@ -164,9 +167,27 @@ void CheckSeries(double v, int direction, bool rangeGuard) {
 
 } // namespace
 
+// The combinations tab's reader and its texts.
+void CheckResistance(const std::string& text) {
+    const std::optional<double> r = ReadResistance(text);
+    if (r && (!std::isfinite(*r) || *r < 0))
+        Fail("ReadResistance gave no resistance", text);
+    if (r && !ResistanceTyping(text))
+        Fail("ReadResistance read a text the box refuses", text);
+}
+
+void CheckCombinationTexts(double x) {
+    if (!std::isfinite(x))
+        return;
+    NoInfOrNan(PartText(x));
+    NoInfOrNan(CombinationValueText(x));
+    NoInfOrNan(DeviationText(x));
+}
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string text(reinterpret_cast<const char*>(data), size);
     const double typed = Read(text);
+    CheckResistance(text);
 
     double bits = 0;
     float rawCode = 0;
@@ -188,6 +209,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (const double x : {typed, bits}) {
         CheckTexts(x, code, unit, knownCode);
         CheckSeries(x, direction, rangeGuard);
+        CheckCombinationTexts(x);
     }
     return 0;
 }
