@@ -726,8 +726,13 @@ std::string DeviationText(double deviation) {
     const double m = std::fabs(p);
     if (!std::isfinite(m))
         return "?";
-    if (m >= 1e6)
-        return (p < 0 ? "-" : "+") + significant(m, 3) + " %";
+    // Built by appending: GCC 12 at -O3 warns falsely (restrict) on a literal + string.
+    std::string out = p < 0 ? "-" : "+";
+    if (m >= 1e6) {
+        out += significant(m, 3);
+        out += " %";
+        return out;
+    }
     // Three significant digits, written out in full.
     const int decimals = std::clamp(2 - static_cast<int>(std::floor(std::log10(m))), 0, 12);
     char buf[64];
@@ -738,7 +743,9 @@ std::string DeviationText(double deviation) {
         if (text.back() == '.')
             text.pop_back();
     }
-    return (p < 0 ? "-" : "+") + text + " %";
+    out += text;
+    out += " %";
+    return out;
 }
 
 std::string CombinationFormula(const Combination& c) {
@@ -760,13 +767,22 @@ std::string CombinationLine(const Combination& c) {
 std::string CombinationResultFile(double target, const CombinationParts& parts,
                                   const CombinationResult& result, bool tenPerCount) {
     const std::string end = "\r\n";
-    std::string text = "Target Value: " + CombinationValueText(target) + end +
-                       "Resistor Values: " + std::string(SeriesName(parts.series)) + " series, " +
-                       PartText(parts.low) + " to " + PartText(parts.high) + end;
+    std::string text = "Target Value: ";
+    text += CombinationValueText(target);
+    text += end;
+    text += "Resistor Values: ";
+    text += SeriesName(parts.series);
+    text += " series, ";
+    text += PartText(parts.low);
+    text += " to ";
+    text += PartText(parts.high);
+    text += end;
     if (!parts.excluded.empty()) {
         text += "Excluded:";
-        for (double x : parts.excluded)
-            text += " " + PartText(x);
+        for (double x : parts.excluded) {
+            text += ' ';
+            text += PartText(x);
+        }
         text += end;
     }
     for (size_t n = 0; n < result.best.size(); ++n) {
@@ -850,9 +866,10 @@ std::optional<double> ReadResistance(std::string_view text) {
     if (!s || s->digits.find_first_of("0123456789") == std::string::npos)
         return std::nullopt;
     // Read as one decimal number with its exponent, so that 4k7 is the same double as 4700.
-    std::string number = s->digits + "e" + std::to_string(s->exponent);
-    if (number.front() == '.')
-        number.insert(number.begin(), '0');
+    std::string number = s->digits.front() == '.' ? "0" : "";
+    number += s->digits;
+    number += 'e';
+    number += std::to_string(s->exponent);
     double v = 0;
     const auto r = std::from_chars(number.data(), number.data() + number.size(), v);
     if (r.ec != std::errc() || r.ptr != number.data() + number.size() || !std::isfinite(v))
