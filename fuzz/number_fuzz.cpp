@@ -6,9 +6,11 @@
 // number that does not come back from its own text (to its 15 significant digits, and exactly
 // once it has them); a box text that reads back further from its value than its decimals allow;
 // a series result that is no member of its series where the rules ask for one; a value the
-// command line reads that is not finite, or that a box would read otherwise.
+// command line reads that is not finite, or that a box would read otherwise; a resistance read
+// from a text that the combinations tab's box would refuse, or one that is not finite.
 #include "model/checked.h"
 #include "model/notation.h"
+#include "model/resistor_combinations.h"
 #include "model/shared_state.h"
 #include "model/si_value.h"
 #include "model/standard_series.h"
@@ -185,9 +187,27 @@ void CheckSiValue(const std::string& text, double x) {
         Fail("a written number does not read back", written);
 }
 
+// The combinations tab's reader and its texts.
+void CheckResistance(const std::string& text) {
+    const std::optional<double> r = ReadResistance(text);
+    if (r && (!std::isfinite(*r) || *r < 0))
+        Fail("ReadResistance gave no resistance", text);
+    if (r && !ResistanceTyping(text))
+        Fail("ReadResistance read a text the box refuses", text);
+}
+
+void CheckCombinationTexts(double x) {
+    if (!std::isfinite(x))
+        return;
+    NoInfOrNan(PartText(x));
+    NoInfOrNan(CombinationValueText(x));
+    NoInfOrNan(DeviationText(x));
+}
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string text(reinterpret_cast<const char*>(data), size);
     const double typed = Read(text);
+    CheckResistance(text);
 
     double bits = 0;
     float rawCode = 0;
@@ -210,6 +230,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         CheckTexts(x, code, unit, knownCode);
         CheckSeries(x, direction, rangeGuard);
         CheckSiValue(text, x);
+        CheckCombinationTexts(x);
     }
     return 0;
 }

@@ -7,6 +7,7 @@
 #include "calculators/conversions/reactance_tab.h"
 #include "calculators/conversions/rise_time_tab.h"
 #include "calculators/resistors/opamp_tab.h"
+#include "calculators/resistors/resistor_combinations_tab.h"
 #include "calculators/resistors/resistor_pair_tab.h"
 #include "calculators/resistors/resistor_power_tab.h"
 #include "calculators/resistors/voltage_divider_tab.h"
@@ -54,6 +55,7 @@ const std::vector<TabRow> TabTable = {
     Row(TabSV, nullptr, Make<StandardValuesTab>),
     Row(TabREG, nullptr, Make<RegulatorTab>),
     Row(TabTL, nullptr, Make<TransmissionLineTab>),
+    Row(TabRC, nullptr, Make<ResistorCombinationsTab>),
 };
 
 } // namespace oq

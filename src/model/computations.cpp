@@ -9,6 +9,7 @@
 #include "model/opamps.h"
 #include "model/reactance.h"
 #include "model/regulator.h"
+#include "model/resistor_combinations.h"
 #include "model/resistor_pairs.h"
 #include "model/resistor_power.h"
 #include "model/rise_time.h"
@@ -232,6 +233,19 @@ Outcome Pairs(Pairing how, std::string_view code, const ComputationInput& in) {
     }
     Store(out, info.results, v);
     return Finish(out, IncorrectValue);
+}
+
+// ---- resistor combinations ------------------------------------------------------------------
+
+// Any series from E-3 to E-192: "E-192", "e192", "E192".
+std::optional<Series> AnySeries(const std::string& name) {
+    std::string key;
+    for (char c : name)
+        if (c != '-')
+            key += static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    if (key.size() < 2 || key[0] != 'E')
+        return std::nullopt;
+    return SeriesByName("E-" + key.substr(1));
 }
 
 // ---- attenuators ----------------------------------------------------------------------------
@@ -712,6 +726,63 @@ Outcome ComputeStandardValues(const ComputationInput& in) {
     return Finish(out, IncorrectValue);
 }
 
+// ---- resistor combinations ------------------------------------------------------------------
+
+Outcome ComputeResistorCombinations(const ComputationInput& in) {
+    const ComputationInfo& info = Row("rc");
+    if (auto bad = CheckNames(info, in))
+        return *bad;
+    if (!Has(in, "r"))
+        return Usage(info, "too few values");
+    CombinationParts parts;
+    if (const auto it = in.texts.find("series"); it != in.texts.end()) {
+        const std::optional<Series> series = AnySeries(it->second);
+        if (!series)
+            return Usage(info, "unknown series \"" + it->second + "\"");
+        parts.series = *series;
+    }
+    const std::string alone = Text(in, "alone", "yes");
+    if (alone != "yes" && alone != "no")
+        return Usage(info, "alone is yes or no");
+    const std::string list = Text(in, "list", "1");
+    if (list != "1" && list != "10")
+        return Usage(info, "list is 1 or 10 (solutions per count)");
+    if (!TypedInRange(in))
+        return Refused(IncorrectValue);
+    for (const char* name : {"exclude1", "exclude2", "exclude3"})
+        if (Has(in, name))
+            parts.excluded.push_back(Value(in, name));
+    if (Has(in, "low"))
+        parts.low = Value(in, "low");
+    if (Has(in, "high"))
+        parts.high = Value(in, "high");
+    CombinationRequest request;
+    request.target = Value(in, "r");
+    request.targetAlone = alone == "yes";
+    request.listLength = list == "10" ? 10 : 1;
+    Outcome out;
+    try {
+        const CombinationResult found = FindCombinations(parts, request);
+        out.results["r"] = request.target;
+        for (size_t n = 0; n < found.best.size(); ++n) {
+            const std::string count = std::to_string(n + 1);
+            for (const Combination& c : found.best[n])
+                out.list.push_back(count + ": " + CombinationLine(c));
+            if (found.best[n].empty())
+                continue;
+            out.results["value" + count] = found.best[n][0].value;
+            out.results["deviation" + count] = found.best[n][0].deviation * 100;
+        }
+        const Combination* best = BestOverall(found);
+        if (!best)
+            return Refused(NoPairs);
+        out.results["best_count"] = best->count();
+    } catch (const CalcError&) {
+        return Refused(IncorrectValue);
+    }
+    return Finish(out, IncorrectValue);
+}
+
 // ---- regulator feedback ---------------------------------------------------------------------
 
 Outcome ComputeRegulator(const ComputationInput& in) {
@@ -897,6 +968,13 @@ const std::vector<ComputationInfo>& Computations() {
                                      "the minimum; power=1 reads dB as a power ratio; "
                                      "series=E-3|E-6|E-12|E-24|E-48|E-96|E-192 "
                                      "with an attenuation";
+        const std::vector<std::string> rcResults = {
+            "r",      "value1",     "deviation1", "value2",     "deviation2",
+            "value3", "deviation3", "value4",     "deviation4", "best_count"};
+        const char* const rcNeeds =
+            "r (the target); series=E-3..E-192 (E-24 unless told), exclude1..exclude3 (values "
+            "not to use), low and high (the parts' range, 10 to 1e6 unless told), alone=no (the "
+            "target may not stand alone), list=10 (ten solutions per count)";
         const char* const opNeeds = "r2 gain, r1 gain, sum gain (gives r1 and r2) or r1 r2 (gives "
                                     "gain); series=E-3|E-6|E-12|E-24|E-48|E-96|E-192";
         // A call packs its arguments: one calculator stays a few lines long.
@@ -941,6 +1019,9 @@ const std::vector<ComputationInfo>& Computations() {
                 "told); gives each series' nearest, lower and higher member, the nearest's "
                 "deviation in percent, member (1 or 0) and the nearest's colour bands",
                 "r=4990"),
+            Row("rc", ComputeResistorCombinations,
+                {"r", "exclude1", "exclude2", "exclude3", "low", "high"}, rcResults,
+                {"series", "alone", "list"}, rcNeeds, "r=164000 series=E-96"),
             Row("reg", ComputeRegulator,
                 {"vout", "r1", "r2", "vref_min", "vref", "vref_max", "iadj_min", "iadj", "iadj_max",
                  "range_low", "range_high"},

@@ -38,23 +38,24 @@ std::optional<Series> SeriesNamed(std::string_view name);
 // command line's flags, help and completion; empty for a choice whose text is free (digits).
 std::vector<std::string> ChoiceValues(std::string_view choice);
 
-Outcome ComputeResistorPower(const ComputationInput& in);       // rp
-Outcome ComputeVoltageDivider(const ComputationInput& in);      // vd
-Outcome ComputeSerialResistors(const ComputationInput& in);     // sr
-Outcome ComputeParallelResistors(const ComputationInput& in);   // pr
-Outcome ComputePiAttenuator(const ComputationInput& in);        // pi
-Outcome ComputeTAttenuator(const ComputationInput& in);         // t
-Outcome ComputeInvertingOpAmp(const ComputationInput& in);      // io
-Outcome ComputeNonInvertingOpAmp(const ComputationInput& in);   // no
-Outcome ComputeDbRatio(const ComputationInput& in);             // db1
-Outcome ComputeDbLevel(const ComputationInput& in);             // db2
-Outcome ComputeRiseTime(const ComputationInput& in);            // tr
-Outcome ComputeCapacitiveReactance(const ComputationInput& in); // cz
-Outcome ComputeInductiveReactance(const ComputationInput& in);  // lz
-Outcome ComputeNumberBases(const ComputationInput& in);         // nc
-Outcome ComputeStandardValues(const ComputationInput& in);      // sv
-Outcome ComputeRegulator(const ComputationInput& in);           // reg
-Outcome ComputeTransmissionLine(const ComputationInput& in);    // tl
+Outcome ComputeResistorPower(const ComputationInput& in);        // rp
+Outcome ComputeVoltageDivider(const ComputationInput& in);       // vd
+Outcome ComputeSerialResistors(const ComputationInput& in);      // sr
+Outcome ComputeParallelResistors(const ComputationInput& in);    // pr
+Outcome ComputePiAttenuator(const ComputationInput& in);         // pi
+Outcome ComputeTAttenuator(const ComputationInput& in);          // t
+Outcome ComputeInvertingOpAmp(const ComputationInput& in);       // io
+Outcome ComputeNonInvertingOpAmp(const ComputationInput& in);    // no
+Outcome ComputeDbRatio(const ComputationInput& in);              // db1
+Outcome ComputeDbLevel(const ComputationInput& in);              // db2
+Outcome ComputeRiseTime(const ComputationInput& in);             // tr
+Outcome ComputeCapacitiveReactance(const ComputationInput& in);  // cz
+Outcome ComputeInductiveReactance(const ComputationInput& in);   // lz
+Outcome ComputeNumberBases(const ComputationInput& in);          // nc
+Outcome ComputeStandardValues(const ComputationInput& in);       // sv
+Outcome ComputeResistorCombinations(const ComputationInput& in); // rc
+Outcome ComputeRegulator(const ComputationInput& in);            // reg
+Outcome ComputeTransmissionLine(const ComputationInput& in);     // tl
 
 // The transmission line's red labels: an input no line is made of, and a wanted impedance that
 // no width gives.

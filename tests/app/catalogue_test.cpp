@@ -63,7 +63,7 @@ TEST(Catalogue, ANewRowTakesItsPlaceInStripSettingsAndDialog) {
     EXPECT_EQ(strip->rows()[2]->tabText(0), "Resistor Com&binations");
     EXPECT_EQ(form.currentTab(), TabRC); // the stored tab
     QTest::keyClick(&form, Qt::Key_PageUp, Qt::ControlModifier);
-    EXPECT_EQ(form.currentTab(), TabIO);
+    EXPECT_EQ(form.currentTab(), table[static_cast<size_t>(position) - 1].index);
     QTest::keyClick(&form, Qt::Key_Tab, Qt::ControlModifier);
     EXPECT_EQ(form.currentTab(), TabRC);
     EXPECT_FLOAT_EQ(form.state().Decimals[TabRC][0], 1.3f);

@@ -42,9 +42,9 @@ TEST_F(Menu, ListsTheCalculatorsByGroupWithoutMnemonics) {
         "Calculators", "  Resistor Power", "  Voltage Divider", "  Parallel Resistors",
         "  Serial Resistors", "  Non Inv OP amp", "  Inv OP amp", "  -", "  PI-net", "  T-net",
         "  dB, %, X", "  dBm, dBU, dBV", "  -", "  Convert Numbers", "  Rise Time",
-        "  C Impededance", "  L Impedance", "  -", "  Standard Values", "  Regulator", "  -",
-        "  Transmission Line", "Edit", "  Copy", "  Copy All Values", "  Clear All", "&Help",
-        "  Key Strokes\tF1", "  About"};
+        "  C Impededance", "  L Impedance", "  -", "  Standard Values", "  Resistor Combinations",
+        "  Regulator", "  -", "  Transmission Line", "Edit", "  Copy", "  Copy All Values",
+        "  Clear All", "&Help", "  Key Strokes\tF1", "  About"};
     EXPECT_EQ(Layout(bar), expected);
     // The keys belong to the boxes and the window: no item takes one.
     for (const QAction* action : bar->findChildren<QAction*>())

@@ -27,7 +27,8 @@ TEST(Settings, FreshUserGetsDefaultsAndReadsEveryKeyInOrder) {
     EXPECT_EQ(store.reads[27], "DB1 Times Decimals");
     EXPECT_EQ(store.reads[55], "IO Gain Decimals");
     EXPECT_EQ(store.reads[56], "SV Value Decimals");
-    EXPECT_EQ(store.reads[57], "REG Vout Decimals");
+    EXPECT_EQ(store.reads[57], "RC Target Decimals");
+    EXPECT_EQ(store.reads[61], "REG Vout Decimals");
     const size_t n = store.reads.size();
     EXPECT_EQ(store.reads[n - 5], "TL Line");
     EXPECT_EQ(store.reads[n - 3], "TL Frequency Unit");
