@@ -65,9 +65,9 @@ void FourPartsWarm(benchmark::State& state) {
 void TwoPartsBruteForce(benchmark::State& state) {
     const oq::Series series = SeriesOf(state.range(0));
     const double target = Targets[state.range(1)];
-    oq::CombinationParts spec;
-    spec.series = series;
-    const std::vector<double> parts = oq::CombinationPartList(spec);
+    oq::CombinationParts stock;
+    stock.series = series;
+    const std::vector<double> parts = oq::CombinationPartList(stock);
     for (auto _ : state) {
         double best = INFINITY;
         for (double a : parts)

@@ -11,10 +11,7 @@ void Regulator(benchmark::State& state) {
     oq::bench::RunKeystrokes(
         state,
         [](KeystrokeSetup& s) {
-            // The strip holds the tabs in the table's order.
-            for (size_t i = 0; i < oq::TabTable.size(); ++i)
-                if (oq::TabTable[i].index == oq::TabREG)
-                    s.selectTab(static_cast<int>(i));
+            s.selectTab(oq::TabREG);
             s.click("Option_REG_Kind(1)");
             s.type("Text_REG(3)", "1.2");
             s.type("Text_REG(4)", "1.25");

@@ -10,15 +10,8 @@ namespace {
 
 using oq::bench::KeystrokeSetup;
 
-// The strip's place of the transmission line.
-int LinePlace() {
-    const auto row = std::find_if(oq::TabTable.begin(), oq::TabTable.end(),
-                                  [](const oq::TabRow& r) { return r.index == oq::TabTL; });
-    return static_cast<int>(row - oq::TabTable.begin());
-}
-
 void Typed(KeystrokeSetup& s) {
-    s.selectTab(LinePlace());
+    s.selectTab(oq::TabTL);
     s.type("Text_TL(0)", "4.4");
     s.type("Text_TL(1)", "1");
     s.type("Text_TL(3)", "0.035");

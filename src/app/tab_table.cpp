@@ -53,9 +53,9 @@ const std::vector<TabRow> TabTable = {
     Row(TabIO, ":/pictures/io.svg", Make<InvertingOpAmpTab>,
         "An inverting amplifier: R1 from the input to the inverting input, R2 from the output."),
     Row(TabSV, nullptr, Make<StandardValuesTab>),
+    Row(TabRC, nullptr, Make<ResistorCombinationsTab>),
     Row(TabREG, nullptr, Make<RegulatorTab>),
     Row(TabTL, nullptr, Make<TransmissionLineTab>),
-    Row(TabRC, nullptr, Make<ResistorCombinationsTab>),
 };
 
 } // namespace oq

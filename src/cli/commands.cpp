@@ -131,7 +131,7 @@ const std::vector<Command>& Commands() {
             const CalculatorEntry* entry = EntryOf(row.code);
             Command c{row, entry ? Caption(entry->caption) : row.code, {}, std::nullopt};
             for (const std::string& choice : row.choices)
-                if (std::vector<std::string> v = ChoiceValues(choice); !v.empty())
+                if (std::vector<std::string> v = ChoiceValues(row.code, choice); !v.empty())
                     c.values[choice] = std::move(v);
             list.push_back(std::move(c));
         }

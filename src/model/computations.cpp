@@ -377,7 +377,20 @@ std::optional<Series> SeriesNamed(std::string_view name) {
     return SeriesByName("E-" + key.substr(1));
 }
 
-std::vector<std::string> ChoiceValues(std::string_view choice) {
+std::vector<std::string> ChoiceValues(std::string_view code, std::string_view choice) {
+    // The choices some calculators name alike but fill otherwise.
+    if (code == "reg" && choice == "kind")
+        return {"standard", "three-terminal"};
+    if (code == "reg" && choice == "tolerance")
+        return {"0.1", "0.5", "1", "2", "5"};
+    if (code == "reg" && choice == "list")
+        return {"0", "1"};
+    if (code == "rc" && choice == "list")
+        return {"1", "10"};
+    if (code == "rc" && choice == "alone")
+        return {"yes", "no"};
+    if (code == "tl" && choice == "type")
+        return {"microstrip", "stripline", "cpw", "gcpw", "coax"};
     if (choice == "series")
         return {"E-3", "E-6", "E-12", "E-24", "E-48", "E-96", "E-192"};
     if (choice == "tolerance")

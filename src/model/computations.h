@@ -36,7 +36,7 @@ std::optional<Series> SeriesNamed(std::string_view name);
 
 // The texts a choice takes when they form a short list ("kind": attenuation, gain), for the
 // command line's flags, help and completion; empty for a choice whose text is free (digits).
-std::vector<std::string> ChoiceValues(std::string_view choice);
+std::vector<std::string> ChoiceValues(std::string_view code, std::string_view choice);
 
 Outcome ComputeResistorPower(const ComputationInput& in);        // rp
 Outcome ComputeVoltageDivider(const ComputationInput& in);       // vd

@@ -378,8 +378,8 @@ const Combination* BestOverall(const CombinationResult& result) {
     return best;
 }
 
-std::vector<double> CombinationPartList(const CombinationParts& spec) {
-    const double low = spec.low, high = spec.high;
+std::vector<double> CombinationPartList(const CombinationParts& stock) {
+    const double low = stock.low, high = stock.high;
     if (!(low >= 1e-3) || !(high <= 1e12) || !(high >= low))
         throw CalcError("no range of parts");
     if (high / low > 1.000000001e9)
@@ -389,12 +389,12 @@ std::vector<double> CombinationPartList(const CombinationParts& spec) {
     const int last = static_cast<int>(std::floor(std::log10(high))) + 1;
     std::vector<double> list;
     for (int n = first; n <= last; ++n)
-        for (int m : SeriesMembers(spec.series)) {
+        for (int m : SeriesMembers(stock.series)) {
             const double v = scaled(m, n);
             if (v < lowEdge || v > highEdge)
                 continue;
             bool excluded = false;
-            for (double x : spec.excluded)
+            for (double x : stock.excluded)
                 excluded = excluded || std::fabs(v - x) <= 1e-9 * v;
             if (!excluded)
                 list.push_back(v);

@@ -190,11 +190,11 @@ TEST(ResistorCombinations, OptimumAgreesWithBruteForce) {
         int targets;
     };
     for (const Case& k : {Case{Series::E3, 10, 1e6, 12}, Case{Series::E6, 10, 1e5, 6}}) {
-        CombinationParts spec;
-        spec.series = k.series;
-        spec.low = k.low;
-        spec.high = k.high;
-        CombinationSearch search(spec);
+        CombinationParts stock;
+        stock.series = k.series;
+        stock.low = k.low;
+        stock.high = k.high;
+        CombinationSearch search(stock);
         for (int t = 0; t < k.targets; ++t) {
             const double target = std::pow(10.0, decade(random));
             SCOPED_TRACE(std::string(SeriesName(k.series)) + " " + std::to_string(target));
@@ -217,9 +217,9 @@ TEST(ResistorCombinations, OptimumAgreesWithBruteForce) {
 TEST(ResistorCombinations, TenBestAgreeWithBruteForce) {
     std::mt19937 random(7);
     std::uniform_real_distribution<double> decade(1.0, 6.0);
-    CombinationParts spec;
-    spec.series = Series::E3;
-    CombinationSearch search(spec);
+    CombinationParts stock;
+    stock.series = Series::E3;
+    CombinationSearch search(stock);
     const std::vector<double>& parts = search.partList();
     ASSERT_EQ(parts.size(), 16u); // 10, 22, 47 ... 470 k, 1 M
     for (int t = 0; t < 4; ++t) {
@@ -265,19 +265,19 @@ TEST(ResistorCombinations, RankingAndLists) {
         ASSERT_EQ(one.best[n].size(), 1u);
         EXPECT_EQ(CombinationFormula(one.best[n][0]), CombinationFormula(r.best[n][0]));
     }
-    CombinationParts spec;
+    CombinationParts stock;
     CombinationRequest request;
     request.target = 17.6;
     request.maxParts = 2;
-    const CombinationResult two = FindCombinations(spec, request);
+    const CombinationResult two = FindCombinations(stock, request);
     EXPECT_FALSE(two.best[1].empty());
     EXPECT_TRUE(two.best[2].empty());
     EXPECT_TRUE(two.best[3].empty());
 }
 
 TEST(ResistorCombinations, RefusalsAndCancelling) {
-    CombinationParts spec;
-    CombinationSearch search(spec);
+    CombinationParts stock;
+    CombinationSearch search(stock);
     for (double target : {0.0, -5.0, HUGE_VAL, std::nan(""), 1e-320, 1e300}) {
         CombinationRequest request;
         request.target = target;
@@ -353,15 +353,15 @@ TEST(ResistorCombinations, Texts) {
     EXPECT_FALSE(CombinationTarget(2e15));
 
     const CombinationResult r = Search(Series::E12, 14.7e3, 2);
-    CombinationParts spec;
-    spec.series = Series::E12;
-    spec.excluded = {3300};
-    const std::string file = CombinationResultFile(14.7e3, spec, r, false);
+    CombinationParts stock;
+    stock.series = Series::E12;
+    stock.excluded = {3300};
+    const std::string file = CombinationResultFile(14.7e3, stock, r, false);
     EXPECT_EQ(file.substr(0, file.find("\r\n\r\n")),
               "Target Value: 14.7k\r\nResistor Values: E-12 series, 10 to 1M\r\nExcluded: 3.3k");
     EXPECT_NE(file.find("\r\n\r\n2 resistors\r\n10k + 4.7k = 14.7k  (0 %)\r\n\r\n3 resistors"),
               std::string::npos);
-    EXPECT_NE(CombinationResultFile(14.7e3, spec, r, true).find("12k + 2.7k = 14.7k  (0 %)\r\n"),
+    EXPECT_NE(CombinationResultFile(14.7e3, stock, r, true).find("12k + 2.7k = 14.7k  (0 %)\r\n"),
               std::string::npos);
 }
 

@@ -208,8 +208,8 @@ ResistorCombinationsTab::ResistorCombinationsTab(MainHost& host, const TabRow& r
     connect(save_, &QPushButton::clicked, this, &ResistorCombinationsTab::Command_Save_Click);
 
     auto* grid = new QGridLayout;
-    grid->addWidget(targetLabel, 0, 0);
-    grid->addWidget(box(0), 0, 1, Qt::AlignLeft);
+    // The warning beside the target, which is what it is about.
+    addBoxRow(grid, 0, targetLabel, 0, wrongValue_);
     grid->addWidget(seriesLabel, 1, 0);
     grid->addWidget(series_, 1, 1, Qt::AlignLeft);
     grid->addWidget(excludedLabel, 2, 0);
@@ -217,19 +217,17 @@ ResistorCombinationsTab::ResistorCombinationsTab(MainHost& host, const TabRow& r
     for (int b = 1; b <= ExcludedBoxes; ++b)
         excluded->addWidget(box(b));
     excluded->addStretch(1);
-    grid->addLayout(excluded, 2, 1);
-    grid->addWidget(alone_, 3, 0, 1, 2);
-    grid->addWidget(parts, 4, 0, 1, 2);
-    grid->addWidget(wrongValue_, 5, 1);
-    grid->addWidget(table_, 6, 0, 1, 2);
-    grid->addWidget(best_, 7, 0, 1, 2);
+    grid->addLayout(excluded, 2, 1, 1, 3);
+    grid->addWidget(alone_, 3, 0, 1, 4);
+    grid->addWidget(parts, 4, 0, 1, 4);
+    grid->addWidget(table_, 6, 0, 1, 4);
+    grid->addWidget(best_, 7, 0, 1, 4);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(tenBest_);
     buttons->addWidget(copy_);
     buttons->addWidget(save_);
     buttons->addStretch(1);
-    grid->addLayout(buttons, 8, 0, 1, 2);
-    grid->setColumnStretch(1, 1);
+    grid->addLayout(buttons, 8, 0, 1, 4);
 
     clear_ = addClearButton([this] { Command_Clear_Click(); });
     arrange(grid, {}, clear_);

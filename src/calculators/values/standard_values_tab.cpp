@@ -112,11 +112,13 @@ StandardValuesTab::StandardValuesTab(MainHost& host, const TabRow& row, QWidget*
 
     auto* left = new QGridLayout;
     left->addWidget(addLabel("Label_SV_1", QStringLiteral("Value")), 0, 0);
-    left->addWidget(value, 0, 1, 1, 2);
-    left->addWidget(addLabel("Label_SV_Unit", QStringLiteral("ohm")), 0, 3);
+    // In the box, unit and extra columns of every tab's grid; the table below shares them.
+    value->setSizePolicy(QSizePolicy::Fixed, value->sizePolicy().verticalPolicy());
+    left->addWidget(value, 0, BoxColumn);
+    left->addWidget(addLabel("Label_SV_Unit", QStringLiteral("ohm")), 0, UnitColumn);
     echo_ = addLabel("Label_SV_Frmt(0)", QString());
     echo_->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("(999.99 kOhm)")));
-    left->addWidget(echo_, 0, 4, 1, 2);
+    left->addWidget(echo_, 0, ExtraColumn, 1, 3);
     wrongValue_ = addLabel("Label_SV_WrongValue", QStringLiteral("Incorrect Value"));
     MakeWarningLabel(wrongValue_);
     left->addWidget(wrongValue_, 1, 1, 1, 4);

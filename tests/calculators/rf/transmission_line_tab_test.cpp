@@ -24,12 +24,7 @@ enum {
 
 class TransmissionLineTabTest : public MainFormTest {
   protected:
-    void open() {
-        const auto row = std::find_if(TabTable.begin(), TabTable.end(),
-                                      [](const TabRow& r) { return r.index == TabTL; });
-        ASSERT_NE(row, TabTable.end());
-        selectTab(static_cast<int>(row - TabTable.begin()));
-    }
+    void open() { selectTab(TabTL); }
     static QString name(int i) { return QStringLiteral("Text_TL(%1)").arg(i); }
     QString text(int i) const { return box(name(i))->text(); }
     bool locked(int i) const { return box(name(i))->isLocked(); }

@@ -34,11 +34,8 @@ class RegulatorTabTest : public MainFormTest {
         MainFormTest::SetUp();
         open();
     }
-    // The strip holds the tabs in the table's order.
     void open() {
-        for (size_t i = 0; i < TabTable.size(); ++i)
-            if (TabTable[i].index == TabREG)
-                selectTab(static_cast<int>(i));
+        selectTab(TabREG);
         ASSERT_TRUE(box(T(0))->isVisible());
     }
     QString text(int b) const { return box(T(b))->text(); }
