@@ -37,6 +37,8 @@ const std::map<int, Example>& Examples() {
         {TabLZ, {{"Option_LZ(2)"}, {{"Text_LZ(0)", "1000"}, {"Text_LZ(1)", "10"}}}},
         {TabNO, {{"Option_NO(3)"}, {{"Text_NO(0)", "1000"}, {"Text_NO(1)", "9000"}}}},
         {TabIO, {{"Option_IO(3)"}, {{"Text_IO(0)", "1000"}, {"Text_IO(1)", "10000"}}}},
+        {TabSV, {{}, {{"Text_SV(0)", "4k7"}}}},
+        {TabRC, {{}, {{"Text_RC(0)", "17.6"}}}},
         {TabREG,
          {{"Option_REG_Kind(1)", "Option_REG(2)"},
           {{"Text_REG(3)", "1.2"},
