@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QTabWidget>
+#include <QTest>
 #include <map>
 #include <utility>
 #include <vector>
@@ -83,6 +84,13 @@ TEST_F(Screenshots, EveryCalculatorOnLightAndDarkThemes) {
                 erase(QLatin1String(name));
                 type(QLatin1String(name), QLatin1String(text));
             }
+            // The combinations are searched beside the window: their list, not "Searching...".
+            EXPECT_TRUE(QTest::qWaitFor(
+                [this] {
+                    const auto* best = form->findChild<QLabel*>(QStringLiteral("Label_RC_Best"));
+                    return !best || !best->isVisible() || !best->text().startsWith(u"Searching");
+                },
+                5000));
         }
         for (const auto& [theme, palette] :
              {std::pair{"light", LightPalette()}, std::pair{"dark", DarkPalette()}}) {
