@@ -114,7 +114,19 @@ constexpr auto Placeholders = [] {
           Box("Impedance", "TL Impedance Decimals", "Impedance")}},
     });
 }();
-constexpr int MaxExtra = static_cast<int>(Placeholders.size());
+// The placeholders for the calculators the program does not have yet, in index order.
+const std::vector<oq::CalculatorEntry>& FreePlaceholders() {
+    static const std::vector<oq::CalculatorEntry> free = [] {
+        std::vector<oq::CalculatorEntry> list;
+        for (const oq::CalculatorEntry& p : Placeholders)
+            if (!oq::FindCalculator(oq::Calculators, p.index))
+                list.push_back(p);
+        return list;
+    }();
+    return free;
+}
+const int MaxExtra = static_cast<int>(FreePlaceholders().size());
+const int Built = static_cast<int>(oq::Calculators.size());
 
 // The least a calculator's page can be: its boxes with their labels and a Clear button.
 class PlaceholderTab : public oq::CalculatorTab {
@@ -148,7 +160,8 @@ struct Tables {
     explicit Tables(int extra)
         : catalogue(oq::Calculators.begin(), oq::Calculators.end())
         , table(oq::TabTable.begin(), oq::TabTable.end()) {
-        catalogue.insert(catalogue.end(), Placeholders.begin(), Placeholders.begin() + extra);
+        catalogue.insert(catalogue.end(), FreePlaceholders().begin(),
+                         FreePlaceholders().begin() + extra);
         for (size_t i = oq::Calculators.size(); i < catalogue.size(); ++i)
             table.push_back(oq::MakeTabRow(
                 catalogue[i], nullptr, [](oq::MainHost& host, const oq::TabRow& row) {
@@ -389,29 +402,33 @@ int main(int argc, char** argv) {
 
     std::vector<Case> cases;
     if (onlyExtra) {
-        cases.push_back({"program, " + std::to_string(14 + *onlyExtra) + " calculators (" +
+        cases.push_back({"program, " + std::to_string(Built + *onlyExtra) + " calculators (" +
                              std::to_string(*onlyExtra) + " placeholders)",
                          Kind::Program, *onlyExtra});
     } else {
-        cases = {{"bare window", Kind::Bare, 0},
-                 {"bare window, 14-tab strip", Kind::Strip, 0},
-                 {"program, 14 calculators", Kind::Program, 0},
-                 {"bare window, 22-tab strip", Kind::Strip, MaxExtra},
-                 {"program, 22 calculators (8 placeholders)", Kind::Program, MaxExtra}};
+        const std::string built = std::to_string(Built), all = std::to_string(Built + MaxExtra);
+        cases = {
+            {"bare window", Kind::Bare, 0},
+            {"bare window, " + built + "-tab strip", Kind::Strip, 0},
+            {"program, " + built + " calculators", Kind::Program, 0},
+            {"bare window, " + all + "-tab strip", Kind::Strip, MaxExtra},
+            {"program, " + all + " calculators (" + std::to_string(MaxExtra) + " placeholders)",
+             Kind::Program, MaxExtra}};
     }
 
     // The program's window size for each count of placeholders; this run also warms the file
     // cache.
-    QSize windowSize[MaxExtra + 1];
+    std::vector<QSize> windowSize(static_cast<size_t>(MaxExtra) + 1);
     for (const Case& c : cases)
-        if (windowSize[c.extra].isEmpty())
-            windowSize[c.extra] =
+        if (windowSize[static_cast<size_t>(c.extra)].isEmpty())
+            windowSize[static_cast<size_t>(c.extra)] =
                 runChild(childArgs(argv[0], {"", Kind::Program, c.extra}, {})).size;
     std::printf("window:");
     for (int extra = 0; extra <= MaxExtra; ++extra)
-        if (!windowSize[extra].isEmpty())
-            std::printf(" %d x %d with %d calculators;", windowSize[extra].width(),
-                        windowSize[extra].height(), 14 + extra);
+        if (!windowSize[static_cast<size_t>(extra)].isEmpty())
+            std::printf(" %d x %d with %d calculators;",
+                        windowSize[static_cast<size_t>(extra)].width(),
+                        windowSize[static_cast<size_t>(extra)].height(), Built + extra);
     std::printf("\n");
 
     // By case: median milliseconds, or instructions.
@@ -424,8 +441,9 @@ int main(int argc, char** argv) {
         }
         std::printf("instructions to first paint, one run each under callgrind:\n");
         for (const Case& c : cases) {
-            const auto count = countInstructions(valgrind.toStdString(), argv[0], c,
-                                                 windowSize[c.extra], settings.path());
+            const auto count =
+                countInstructions(valgrind.toStdString(), argv[0], c,
+                                  windowSize[static_cast<size_t>(c.extra)], settings.path());
             if (!count) {
                 std::printf("  %-42s callgrind reported no count\n", c.label.c_str());
                 return 1;
@@ -437,7 +455,7 @@ int main(int argc, char** argv) {
     } else {
         std::printf("start-up to first paint, 10 runs each: median (min - max), peak RSS\n");
         for (const Case& c : cases) {
-            const Timing t = timeCase(argv[0], c, windowSize[c.extra]);
+            const Timing t = timeCase(argv[0], c, windowSize[static_cast<size_t>(c.extra)]);
             std::printf("  %-42s %7.1f ms (%.1f - %.1f)  %6.1f MB\n", c.label.c_str(), t.median,
                         t.min, t.max, static_cast<double>(t.maxRssKb) / 1024.0);
             std::fflush(stdout);
@@ -445,7 +463,7 @@ int main(int argc, char** argv) {
         }
     }
     if (cases.size() == 5)
-        std::printf("program / strip window: %.2f with 14 tabs, %.2f with 22\n",
-                    figure[2] / figure[1], figure[4] / figure[3]);
+        std::printf("program / strip window: %.2f with %d tabs, %.2f with %d\n",
+                    figure[2] / figure[1], Built, figure[4] / figure[3], Built + MaxExtra);
     return 0;
 }
