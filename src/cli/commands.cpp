@@ -157,6 +157,10 @@ ResultLook LookOf(const Command& command, const std::string& name) {
     const auto& results = command.info.results;
     const auto at = std::find(results.begin(), results.end(), name);
     const CalculatorEntry* entry = EntryOf(command.info.code);
+    // The first fourteen list their results in the order of their boxes; the later ones name
+    // more figures than they have boxes, in an order of their own.
+    if (entry && entry->index > TabIO)
+        return {0, "", false, true};
     if (!entry || at == results.end() || at - results.begin() >= entry->boxCount)
         return {};
     const CatalogueBox& box = entry->boxes[static_cast<size_t>(at - results.begin())];

@@ -17,6 +17,9 @@ struct ResultLook {
     float decimals = 1.2f;
     std::string unit;
     bool box = false; // the value has a box on its tab (a number past them is written plainly)
+    // Written in full, with no unit: a result of a calculator whose results do not follow its
+    // boxes one for one, so that no box's decimals or unit is lent to another quantity.
+    bool full = false;
 };
 
 struct Command {

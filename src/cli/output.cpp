@@ -3,6 +3,7 @@
 #include "model/notation.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <nlohmann/json.hpp>
 
 namespace oq::cli {
@@ -26,6 +27,11 @@ std::vector<std::string> Ordered(const Map& map, const std::vector<std::string>&
 
 std::string ResultLine(const Command& command, const std::string& name, double value) {
     const ResultLook look = LookOf(command, name);
+    if (look.full) {
+        char text[32];
+        std::snprintf(text, sizeof text, "%.10g", value);
+        return name + " = " + text;
+    }
     const std::string box = FormatFixedTrim(value, look.decimals);
     if (!look.box)
         return name + " = " + box;
