@@ -26,8 +26,11 @@ bool Contains(const std::vector<std::string>& list, const std::string& s) {
 
 std::string Joined(const std::vector<std::string>& list, const char* separator) {
     std::string s;
-    for (const std::string& item : list)
-        s += (s.empty() ? "" : separator) + item;
+    for (const std::string& item : list) {
+        if (!s.empty())
+            s += separator;
+        s += item;
+    }
     return s;
 }
 

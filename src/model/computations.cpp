@@ -728,8 +728,12 @@ Outcome ComputeStandardValues(const ComputationInput& in) {
             // The colour code of the nearest member, where it has one (E-192 at 0.5 %).
             if (const auto bands = SeriesBands(s, n.nearest)) {
                 std::string names;
-                for (Band b : *bands)
-                    names += (names.empty() ? "" : " ") + std::string(BandName(b));
+                for (Band b : *bands) {
+                    // Appended piece by piece: GCC 12 warns falsely on "" + string at -O3.
+                    if (!names.empty())
+                        names += ' ';
+                    names += BandName(b);
+                }
                 out.texts[SeriesKey(s, "bands")] = names;
             }
         }

@@ -71,8 +71,11 @@ constexpr int MostRegulators = 100;
 
 std::string SpreadText(const Spread& s) {
     std::string text;
-    for (double v : {s.min, s.typ, s.max})
-        text += (text.empty() ? "" : " ") + FormatFixedTrim(v, 0);
+    for (double v : {s.min, s.typ, s.max}) {
+        if (!text.empty())
+            text += ' ';
+        text += FormatFixedTrim(v, 0);
+    }
     return text;
 }
 
