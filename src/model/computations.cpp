@@ -237,17 +237,6 @@ Outcome Pairs(Pairing how, std::string_view code, const ComputationInput& in) {
 
 // ---- resistor combinations ------------------------------------------------------------------
 
-// Any series from E-3 to E-192: "E-192", "e192", "E192".
-std::optional<Series> AnySeries(const std::string& name) {
-    std::string key;
-    for (char c : name)
-        if (c != '-')
-            key += static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    if (key.size() < 2 || key[0] != 'E')
-        return std::nullopt;
-    return SeriesByName("E-" + key.substr(1));
-}
-
 // ---- attenuators ----------------------------------------------------------------------------
 
 Outcome Attenuator(Network net, std::string_view code, const ComputationInput& in) {
@@ -752,12 +741,11 @@ Outcome ComputeResistorCombinations(const ComputationInput& in) {
     if (!Has(in, "r"))
         return Usage(info, "too few values");
     CombinationParts parts;
-    if (const auto it = in.texts.find("series"); it != in.texts.end()) {
-        const std::optional<Series> series = AnySeries(it->second);
-        if (!series)
-            return Usage(info, "unknown series \"" + it->second + "\"");
+    std::optional<Series> series;
+    if (auto bad = ReadSeries(info, in, series))
+        return *bad;
+    if (series)
         parts.series = *series;
-    }
     const std::string alone = Text(in, "alone", "yes");
     if (alone != "yes" && alone != "no")
         return Usage(info, "alone is yes or no");
