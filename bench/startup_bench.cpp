@@ -148,7 +148,10 @@ struct Tables {
     explicit Tables(int extra)
         : catalogue(oq::Calculators.begin(), oq::Calculators.end())
         , table(oq::TabTable.begin(), oq::TabTable.end()) {
-        catalogue.insert(catalogue.end(), Placeholders.begin(), Placeholders.begin() + extra);
+        // A calculator the program has built keeps its own page: its placeholder is left out.
+        for (auto it = Placeholders.begin(); it != Placeholders.begin() + extra; ++it)
+            if (!oq::FindCalculator(oq::Calculators, it->index))
+                catalogue.push_back(*it);
         for (size_t i = oq::Calculators.size(); i < catalogue.size(); ++i)
             table.push_back(oq::MakeTabRow(
                 catalogue[i], nullptr, [](oq::MainHost& host, const oq::TabRow& row) {
@@ -156,6 +159,14 @@ struct Tables {
                 }));
     }
 };
+
+// The calculators the window has with the first `extra` placeholders.
+int CalculatorCount(int extra) {
+    return static_cast<int>(Tables(extra).catalogue.size());
+}
+std::string Tabs(int extra) {
+    return std::to_string(CalculatorCount(extra));
+}
 
 // Reports the first frame of the window and its size to the parent and ends at once. The frame
 // is painted, the window first and its children after it, and put on the screen while the
@@ -389,15 +400,19 @@ int main(int argc, char** argv) {
 
     std::vector<Case> cases;
     if (onlyExtra) {
-        cases.push_back({"program, " + std::to_string(14 + *onlyExtra) + " calculators (" +
-                             std::to_string(*onlyExtra) + " placeholders)",
+        cases.push_back({"program, " + Tabs(*onlyExtra) + " calculators (" +
+                             std::to_string(CalculatorCount(*onlyExtra) - CalculatorCount(0)) +
+                             " placeholders)",
                          Kind::Program, *onlyExtra});
     } else {
+        const std::string placeholders =
+            std::to_string(CalculatorCount(MaxExtra) - CalculatorCount(0));
         cases = {{"bare window", Kind::Bare, 0},
-                 {"bare window, 14-tab strip", Kind::Strip, 0},
-                 {"program, 14 calculators", Kind::Program, 0},
-                 {"bare window, 22-tab strip", Kind::Strip, MaxExtra},
-                 {"program, 22 calculators (8 placeholders)", Kind::Program, MaxExtra}};
+                 {"bare window, " + Tabs(0) + "-tab strip", Kind::Strip, 0},
+                 {"program, " + Tabs(0) + " calculators", Kind::Program, 0},
+                 {"bare window, " + Tabs(MaxExtra) + "-tab strip", Kind::Strip, MaxExtra},
+                 {"program, " + Tabs(MaxExtra) + " calculators (" + placeholders + " placeholders)",
+                  Kind::Program, MaxExtra}};
     }
 
     // The program's window size for each count of placeholders; this run also warms the file
@@ -411,7 +426,7 @@ int main(int argc, char** argv) {
     for (int extra = 0; extra <= MaxExtra; ++extra)
         if (!windowSize[extra].isEmpty())
             std::printf(" %d x %d with %d calculators;", windowSize[extra].width(),
-                        windowSize[extra].height(), 14 + extra);
+                        windowSize[extra].height(), CalculatorCount(extra));
     std::printf("\n");
 
     // By case: median milliseconds, or instructions.
@@ -445,7 +460,8 @@ int main(int argc, char** argv) {
         }
     }
     if (cases.size() == 5)
-        std::printf("program / strip window: %.2f with 14 tabs, %.2f with 22\n",
-                    figure[2] / figure[1], figure[4] / figure[3]);
+        std::printf("program / strip window: %.2f with %d tabs, %.2f with %d\n",
+                    figure[2] / figure[1], CalculatorCount(0), figure[4] / figure[3],
+                    CalculatorCount(MaxExtra));
     return 0;
 }

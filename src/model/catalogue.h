@@ -38,7 +38,7 @@ enum TabIndex : int {
 };
 // Room in the per-tab arrays for every index above, built or not.
 constexpr int TabSlots = TabIndexEnd;
-constexpr int MaxBoxes = 7;
+constexpr int MaxBoxes = 19; // the via's ten figures and nine results
 
 enum class CalculatorGroup { Resistors, AttenuatorsAndLevels, Conversions, Values, BoardAndRf };
 
@@ -202,6 +202,50 @@ inline constexpr auto Calculators = [] {
           Box("Resistor2", "IO Resistor2 Decimals", "Resistor2", "ohm"),
           Box("ResistorSum", "IO Resistor Sum Decimals", "Resistor Sum", "ohm"),
           Box("Gain", "IO Gain Decimals", "Gain", "")}},
+        // Lengths in m, copper in m, temperatures in degC; each box shows its row's unit.
+        {TabTW,
+         "TW",
+         "Trac&k Width",
+         G::BoardAndRf,
+         14,
+         {Box("Outer Width", "TW Outer Width Decimals", "Outer Width", "m", "1.3"),
+          Box("Inner Width", "TW Inner Width Decimals", "Inner Width", "m", "1.3"),
+          Box("Outer Current", "TW Outer Current Decimals", "Outer Current", "A", "1.3"),
+          Box("Inner Current", "TW Inner Current Decimals", "Inner Current", "A", "1.3"),
+          Box("Temperature Rise", "TW Rise Decimals", "Temperature Rise", "degC"),
+          Box("Ambient Temperature", "TW Ambient Decimals", "Ambient Temperature", "degC"),
+          Box("Copper Thickness", "TW Copper Decimals", "Copper Thickness", "m"),
+          Box("Track Length", "TW Length Decimals", "Track Length", "m"),
+          Box("Outer Resistance", "TW Outer Resistance Decimals", "Outer Resistance", "ohm"),
+          Box("Inner Resistance", "TW Inner Resistance Decimals", "Inner Resistance", "ohm"),
+          Box("Outer Voltage Drop", "TW Outer Drop Decimals", "Outer Voltage Drop", "V"),
+          Box("Inner Voltage Drop", "TW Inner Drop Decimals", "Inner Voltage Drop", "V"),
+          Box("Outer Power Loss", "TW Outer Loss Decimals", "Outer Power Loss", "W", "1.3"),
+          Box("Inner Power Loss", "TW Inner Loss Decimals", "Inner Power Loss", "W", "1.3")}},
+        {TabVIA,
+         "VIA",
+         "Vi&a",
+         G::BoardAndRf,
+         19,
+         {Box("Hole Diameter", "VIA Hole Decimals", "Hole Diameter", "m", "1.3"),
+          Box("Plating Thickness", "VIA Plating Decimals", "Plating Thickness", "m"),
+          Box("Board Thickness", "VIA Board Thickness Decimals", "Board Thickness", "m"),
+          Box("Pad Diameter", "VIA Pad Decimals", "Pad Diameter", "m", "1.3"),
+          Box("Antipad Diameter", "VIA Antipad Decimals", "Antipad Diameter", "m", "1.3"),
+          Box("Relative Permittivity", "VIA Permittivity Decimals", "Relative Permittivity"),
+          Box("Current", "VIA Current Decimals", "Current", "A"),
+          Box("Temperature Rise", "VIA Rise Decimals", "Temperature Rise", "degC"),
+          Box("Rise Time", "VIA Rise Time Decimals", "Rise Time", "s"),
+          Box("Line Impedance", "VIA Impedance Decimals", "Line Impedance", "ohm"),
+          Box("Resistance", "VIA Resistance Decimals", "Resistance", "ohm", "1.3"),
+          Box("Voltage Drop", "VIA Drop Decimals", "Voltage Drop", "V", "1.3"),
+          Box("Power", "VIA Power Decimals", "Power", "W", "1.3"),
+          Box("Ampacity", "VIA Ampacity Decimals", "Ampacity", "A", "1.3"),
+          Box("Thermal Resistance", "VIA Thermal Decimals", "Thermal Resistance", "K/W", "1.1"),
+          Box("Capacitance", "VIA Capacitance Decimals", "Capacitance", "F", "1.3"),
+          Box("Inductance", "VIA Inductance Decimals", "Inductance", "H", "1.3"),
+          Box("Reactance", "VIA Reactance Decimals", "Reactance", "ohm"),
+          Box("Rise Time Degradation", "VIA Degradation Decimals", "Rise Time Degradation", "s")}},
     });
 }();
 

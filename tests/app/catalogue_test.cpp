@@ -55,19 +55,21 @@ TEST(Catalogue, ANewRowTakesItsPlaceInStripSettingsAndDialog) {
     form.show();
     form.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
-    // A row of its own below the first fourteen, and Ctrl+Tab steps on to it.
+    // A row of its own below the first fourteen (the board row below it), and Ctrl+Tab steps on
+    // to it from the tab before it in the table.
     TabStrip* strip = form.strip();
     ASSERT_EQ(strip->count(), TabCount + 1);
-    ASSERT_EQ(strip->rows().size(), 3u);
+    ASSERT_EQ(strip->rows().size(), 4u);
     EXPECT_EQ(strip->rows()[2]->tabText(0), "Standard Va&lues");
     EXPECT_EQ(form.currentTab(), TabSV); // the stored tab
     QTest::keyClick(&form, Qt::Key_PageUp, Qt::ControlModifier);
-    EXPECT_EQ(form.currentTab(), TabIO);
+    EXPECT_EQ(form.currentTab(), TabTable.back().index);
     QTest::keyClick(&form, Qt::Key_Tab, Qt::ControlModifier);
     EXPECT_EQ(form.currentTab(), TabSV);
     EXPECT_FLOAT_EQ(form.state().Decimals[TabSV][0], 1.3f);
     const auto read = std::find(store.reads.begin(), store.reads.end(), "SV Value Decimals");
-    EXPECT_EQ(read - store.reads.begin(), 56) << "after the other calculators' keys";
+    // After the other calculators' keys and the number tab's entry location.
+    EXPECT_EQ(read - store.reads.begin(), static_cast<long>(DecimalsCatalogue.size()) + 1);
 
     NumberBox* value = form.findChild<NumberBox*>("Text_SV(0)");
     ASSERT_NE(value, nullptr);

@@ -42,7 +42,9 @@ TEST_F(Menu, ListsTheCalculatorsByGroupWithoutMnemonics) {
         "Calculators", "  Resistor Power", "  Voltage Divider", "  Parallel Resistors",
         "  Serial Resistors", "  Non Inv OP amp", "  Inv OP amp", "  -", "  PI-net", "  T-net",
         "  dB, %, X", "  dBm, dBU, dBV", "  -", "  Convert Numbers", "  Rise Time",
-        "  C Impededance", "  L Impedance", "Edit", "  Copy", "  Copy All Values", "  Clear All",
+        "  C Impededance", "  L Impedance",
+        // Board and RF.
+        "  -", "  Track Width", "  Via", "Edit", "  Copy", "  Copy All Values", "  Clear All",
         "&Help", "  Key Strokes\tF1", "  About"};
     EXPECT_EQ(Layout(bar), expected);
     // The keys belong to the boxes and the window: no item takes one.

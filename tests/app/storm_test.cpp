@@ -208,7 +208,9 @@ class Storm : public MainFormTest, public ::testing::WithParamInterface<unsigned
                 }
     }
 
-    QWidget* page() const { return form->tab(form->strip()->currentIndex()); }
+    // The calculator in front: by its index, which is its strip position only for the first
+    // fourteen.
+    QWidget* page() const { return form->tab(form->currentTab()); }
 
     // A point of the page where no control sits: the strip's free space.
     std::optional<QPoint> freeSpot() const {

@@ -18,14 +18,17 @@ TEST(Settings, FreshUserGetsDefaultsAndReadsEveryKeyInOrder) {
     EXPECT_EQ(st.NCNewEntryLocation, "0001");
     EXPECT_EQ(st.Values[TabTR][2], 0.0);
 
-    ASSERT_EQ(store.reads.size(), 58u);
+    ASSERT_EQ(store.reads.size(), 91u);
     EXPECT_EQ(store.reads[0], "RP Voltage Decimals");
     EXPECT_EQ(store.reads[25], "T Reverse Attenuation Decimals");
     EXPECT_EQ(store.reads[26], "NC New Entry Location");
     EXPECT_EQ(store.reads[27], "DB1 Times Decimals");
     EXPECT_EQ(store.reads[55], "IO Gain Decimals");
-    EXPECT_EQ(store.reads[56], "Tab");
-    EXPECT_EQ(store.reads[57], "TR System Rise Time");
+    EXPECT_EQ(store.reads[56], "TW Outer Width Decimals");
+    EXPECT_EQ(store.reads[70], "VIA Hole Decimals");
+    EXPECT_EQ(store.reads[88], "VIA Degradation Decimals");
+    EXPECT_EQ(store.reads[89], "Tab");
+    EXPECT_EQ(store.reads[90], "TR System Rise Time");
 
     SaveSettings(store, st, 0);
     EXPECT_TRUE(store.writes.empty());
