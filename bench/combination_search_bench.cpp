@@ -4,7 +4,7 @@
 #include <cmath>
 
 // The resistor-combination search over parts from 10 ohm to 1 Mohm, as the tab runs it, for
-// targets across the range. The targets: four parts in E-96 under 50 ms, three parts in
+// targets across the range. The targets: four parts in E-96 under 50 ms, three parts in
 // E-192 under 50 ms, two parts in any series under 1 ms.
 namespace {
 

@@ -1,6 +1,8 @@
 #include "app/tab_table.h"
 
 #include "calculators/attenuators/attenuator_tab.h"
+#include "calculators/board/track_width_tab.h"
+#include "calculators/board/via_tab.h"
 #include "calculators/conversions/db_level_tab.h"
 #include "calculators/conversions/db_ratio_tab.h"
 #include "calculators/conversions/number_base_tab.h"
@@ -55,6 +57,8 @@ const std::vector<TabRow> TabTable = {
     Row(TabSV, nullptr, Make<StandardValuesTab>),
     Row(TabRC, nullptr, Make<ResistorCombinationsTab>),
     Row(TabREG, nullptr, Make<RegulatorTab>),
+    Row(TabTW, nullptr, Make<TrackWidthTab>),
+    Row(TabVIA, nullptr, Make<ViaTab>),
     Row(TabTL, nullptr, Make<TransmissionLineTab>),
 };
 

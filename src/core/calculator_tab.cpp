@@ -56,13 +56,8 @@ NumberBox* CalculatorTab::addBox(int index, BoxRules rules) {
 
 QWidget* CalculatorTab::addBoxRow(QGridLayout* grid, int row, QWidget* caption, int index,
                                   QWidget* extra, QWidget* unit) {
-    // Every box as wide as a box on any other tab, every column at least as wide as on the others.
-    const int ch = fontMetrics().averageCharWidth();
-    grid->setColumnMinimumWidth(CaptionColumn, 20 * ch);
-    grid->setColumnMinimumWidth(UnitColumn, 5 * ch);
-    grid->setColumnStretch(ExtraColumn, 1);
+    fitToGrid(grid, index);
     NumberBox* b = box(index);
-    b->setSizePolicy(QSizePolicy::Fixed, b->sizePolicy().verticalPolicy());
     if (caption)
         grid->addWidget(caption, row, CaptionColumn, Qt::AlignLeft);
     grid->addWidget(b, row, BoxColumn);
@@ -81,6 +76,16 @@ QWidget* CalculatorTab::addBoxRow(QGridLayout* grid, int row, QWidget* caption, 
     if (extra)
         grid->addWidget(extra, row, ExtraColumn, Qt::AlignLeft);
     return unit;
+}
+
+// Every box as wide as a box on any other tab, every column at least as wide as on the others.
+void CalculatorTab::fitToGrid(QGridLayout* grid, int index) {
+    const int ch = fontMetrics().averageCharWidth();
+    grid->setColumnMinimumWidth(CaptionColumn, 20 * ch);
+    grid->setColumnMinimumWidth(UnitColumn, 5 * ch);
+    grid->setColumnStretch(ExtraColumn, 1);
+    NumberBox* b = box(index);
+    b->setSizePolicy(QSizePolicy::Fixed, b->sizePolicy().verticalPolicy());
 }
 
 QLabel* CalculatorTab::addLabel(const char* name, const QString& caption) {

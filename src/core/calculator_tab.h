@@ -116,6 +116,9 @@ class CalculatorTab : public QWidget {
     // unit, named Label_<code>_Unit(index). Returns the unit's widget; none for a bare number.
     QWidget* addBoxRow(QGridLayout* grid, int row, QWidget* caption, int index,
                        QWidget* extra = nullptr, QWidget* unit = nullptr);
+    // The grid's columns as on every tab, and box `index` as wide as every other box, for a tab
+    // that places a box itself (a row of like boxes side by side).
+    void fitToGrid(QGridLayout* grid, int index);
     QLabel* addLabel(const char* name, const QString& caption);
     // The tab's "&Clear All" button, disabled until something is typed.
     QPushButton* addClearButton(std::function<void()> handler);

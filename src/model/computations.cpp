@@ -15,7 +15,9 @@
 #include "model/rise_time.h"
 #include "model/series_lookup.h"
 #include "model/standard_series.h"
+#include "model/track_width.h"
 #include "model/transmission_line.h"
+#include "model/via.h"
 #include "model/voltage_divider.h"
 
 #include <algorithm>
@@ -234,8 +236,6 @@ Outcome Pairs(Pairing how, std::string_view code, const ComputationInput& in) {
     Store(out, info.results, v);
     return Finish(out, IncorrectValue);
 }
-
-// ---- resistor combinations ------------------------------------------------------------------
 
 // ---- attenuators ----------------------------------------------------------------------------
 
@@ -880,6 +880,107 @@ Outcome ComputeRegulator(const ComputationInput& in) {
     return Finish(out, IncorrectValue);
 }
 
+// ---- track width and via -------------------------------------------------------------------
+
+namespace {
+// The board tabs refuse what their boxes cannot hold: a number beyond the double range, or a
+// negative one anywhere but in `signedName` (the ambient temperature).
+bool BoardInRange(const ComputationInput& in, const char* signedName = "") {
+    for (const auto& [name, v] : in.values)
+        if (std::fabs(v) >= DBL_MAX || (v < 0 && name != signedName))
+            return false;
+    return true;
+}
+} // namespace
+
+// The width for a current or the current for a width, outer and inner; with the length and the
+// ambient temperature the resistance, drop and loss. A result beyond the IPC-2221 chart comes
+// with the tab's warning as its message; it is not refused.
+Outcome ComputeTrackWidth(const ComputationInput& in) {
+    const ComputationInfo& info = Row("tw");
+    if (auto bad = CheckNames(info, in))
+        return *bad;
+    const bool current = Has(in, "i"), width = Has(in, "w");
+    if (current == width)
+        return Usage(info, current ? "i or w, not both" : "too few values");
+    if (!Has(in, "rise") || !Has(in, "thickness"))
+        return Usage(info, "too few values");
+    if (Has(in, "length") != Has(in, "ambient"))
+        return Usage(info, "length and ambient go together");
+    if (!BoardInRange(in, "ambient"))
+        return Refused(IncorrectValue);
+    TrackInput t;
+    t.solve = current ? TrackSolve::Width : TrackSolve::Current;
+    t.given = Value(in, current ? "i" : "w");
+    t.rise = Value(in, "rise");
+    t.thickness = Value(in, "thickness");
+    t.withLength = Has(in, "length");
+    t.length = Value(in, "length");
+    t.ambient = Value(in, "ambient");
+    Outcome out;
+    try {
+        const TrackResult r = SolveTrack(t);
+        const char* const layers[2] = {"_outer", "_inner"};
+        for (size_t k = 0; k < 2; ++k) {
+            const TrackLayerResult& l = r.layers[k];
+            const std::string layer = layers[k];
+            out.results["w" + layer] = l.width;
+            out.results["i" + layer] = l.current;
+            if (t.withLength) {
+                out.results["r" + layer] = l.resistance;
+                out.results["u" + layer] = l.drop;
+                out.results["p" + layer] = l.power;
+            }
+        }
+        out.message = ChartWarning(r.bounds);
+    } catch (const CalcError&) {
+        return Refused(IncorrectValue);
+    }
+    return Finish(out, IncorrectValue);
+}
+
+// Each of the via's results from the figures it needs. A figure of 0 counts as not given, as on
+// the tab, whose empty boxes read as 0.
+Outcome ComputeVia(const ComputationInput& in) {
+    const ComputationInfo& info = Row("via");
+    if (auto bad = CheckNames(info, in))
+        return *bad;
+    if (in.values.empty())
+        return Usage(info, "too few values");
+    if (!BoardInRange(in))
+        return Refused(IncorrectValue);
+    const auto figure = [&](const char* name) -> std::optional<double> {
+        const double v = Value(in, name);
+        return v > 0 ? std::optional<double>(v) : std::nullopt;
+    };
+    ViaInput v;
+    v.hole = figure("d");
+    v.plating = figure("t");
+    v.length = figure("h");
+    v.pad = figure("pad");
+    v.antipad = figure("antipad");
+    v.permittivity = figure("er");
+    v.current = figure("i");
+    v.rise = figure("rise");
+    v.riseTime = figure("tr");
+    v.impedance = figure("z0");
+    const ViaResult r = SolveVia(v);
+    if (r.refused)
+        return Refused(IncorrectValue);
+    Outcome out;
+    const std::pair<const char*, const std::optional<double>*> results[] = {
+        {"r", &r.resistance},      {"u", &r.drop},        {"p", &r.power},
+        {"ampacity", &r.ampacity}, {"theta", &r.thermal}, {"c", &r.capacitance},
+        {"l", &r.inductance},      {"xl", &r.reactance},  {"t10_90", &r.degradation}};
+    for (const auto& [name, value] : results)
+        if (*value)
+            out.results[name] = **value;
+    if (out.results.empty())
+        return Usage(info, "too few values for any result");
+    out.message = ChartWarning(r.bounds);
+    return Finish(out, IncorrectValue);
+}
+
 // ---- transmission line ---------------------------------------------------------------------
 
 const char* const LineIncorrect = IncorrectValue;
@@ -966,6 +1067,14 @@ const std::vector<ComputationInfo>& Computations() {
                                                "dut"};
         const std::vector<std::string> cz = {"f", "c", "z"};
         const std::vector<std::string> lz = {"f", "l", "z"};
+        const std::vector<std::string> tw = {"i", "w", "rise", "thickness", "length", "ambient"};
+        const std::vector<std::string> twResults = {"w_outer", "w_inner", "i_outer", "i_inner",
+                                                    "r_outer", "r_inner", "u_outer", "u_inner",
+                                                    "p_outer", "p_inner"};
+        const std::vector<std::string> via = {"d",  "t", "h",    "pad", "antipad",
+                                              "er", "i", "rise", "tr",  "z0"};
+        const std::vector<std::string> viaResults = {"r", "u", "p",  "ampacity", "theta",
+                                                     "c", "l", "xl", "t10_90"};
         const char* const pairNeeds =
             "r1 r2 (gives r), r r2 (gives r1), or r with tolerance=0..5 "
             "(the pair search, series E-96 unless told); series=E-3|E-6|E-12|E-24|E-48|E-96|E-192";
@@ -1040,6 +1149,15 @@ const std::vector<ComputationInfo>& Computations() {
                 "ranged resistor within range_low..range_high (R2 1k..100k, or R1 120..240 on "
                 "three-terminal); list=1 the ten best",
                 "vref=1.25 r1=10000 r2=10000"),
+            Row("tw", ComputeTrackWidth, tw, twResults, {},
+                "i (gives the widths) or w (gives the currents), rise (K) and thickness (m); "
+                "length (m) and ambient (degC) add r, u and p",
+                "i=1 rise=10 thickness=35e-6"),
+            Row("via", ComputeVia, via, viaResults, {},
+                "some of d t h pad antipad (m), er, i, rise (K), tr (s), z0: r u p from d t h "
+                "(and i), ampacity from d t rise, theta from d t h, c from er h pad antipad, l "
+                "from h d, xl with tr, t10_90 with z0",
+                "h=0.0016 pad=0.00071 antipad=0.00127 er=4.7"),
             Row("tl", ComputeTransmissionLine,
                 {"er", "h", "w", "t", "gap", "tand", "sigma", "f", "length", "z0", "angle"},
                 {"w", "length", "z0", "eeff", "vp", "angle", "conductor_loss", "dielectric_loss",

@@ -55,6 +55,8 @@ Outcome ComputeNumberBases(const ComputationInput& in);          // nc
 Outcome ComputeStandardValues(const ComputationInput& in);       // sv
 Outcome ComputeResistorCombinations(const ComputationInput& in); // rc
 Outcome ComputeRegulator(const ComputationInput& in);            // reg
+Outcome ComputeTrackWidth(const ComputationInput& in);           // tw
+Outcome ComputeVia(const ComputationInput& in);                  // via
 Outcome ComputeTransmissionLine(const ComputationInput& in);     // tl
 
 // The transmission line's red labels: an input no line is made of, and a wanted impedance that

@@ -5,6 +5,7 @@
 #include "windows/window_catalogue.h"
 
 #include <QDir>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -96,6 +97,15 @@ TabProperties::TabProperties(SharedState& state, Platform& platform, Sheet sheet
     auto* layout = new QVBoxLayout(this);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
+    // Up to ten rows in one column; more (the board tabs) in two columns of equal length, so
+    // the window stays on a small screen.
+    auto* grid = new QGridLayout;
+    layout->addLayout(grid);
+    int shown = 0;
+    for (int i = 0; i < MaxBoxes; ++i)
+        shown += list_.rowName(i).isEmpty() ? 0 : 1;
+    const int perColumn = shown <= 10 ? std::max(shown, 1) : (shown + 1) / 2;
+    int placed = 0;
     QList<QWidget*> tabOrder;
     for (int i = 0; i < MaxBoxes; ++i) {
         auto* frame = new QGroupBox(QStringLiteral("N/A"), this);
@@ -114,7 +124,6 @@ TabProperties::TabProperties(SharedState& state, Platform& platform, Sheet sheet
         auto* row = new QHBoxLayout(frame);
         row->addWidget(label, 1);
         row->addWidget(copy);
-        layout->addWidget(frame);
         tabOrder << copy;
 
         // Rows the tab does not fill keep "N/A", no value and a disabled Copy, out of sight.
@@ -122,6 +131,8 @@ TabProperties::TabProperties(SharedState& state, Platform& platform, Sheet sheet
             frame->hide();
             continue;
         }
+        grid->addWidget(frame, placed % perColumn, placed / perColumn);
+        ++placed;
         frame->setTitle(list_.rowName(i));
         label->setText(list_.value(i));
         copy->setEnabled(list_.hasValue(i));

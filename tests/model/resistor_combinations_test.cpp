@@ -36,7 +36,7 @@ size_t Exact(const std::vector<Combination>& list) {
     }));
 }
 
-// The figures: 164 k in E-96 is 105 k + 59 k, the most balanced of six exact pairs.
+// Worked examples: 164 k in E-96 is 105 k + 59 k, the most balanced of six exact pairs.
 TEST(ResistorCombinations, TheMostBalancedOfSixExactPairsMakes164k) {
     const CombinationResult r = Search(Series::E96, 164e3);
     ASSERT_FALSE(r.best[1].empty());

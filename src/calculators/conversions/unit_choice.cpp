@@ -45,4 +45,9 @@ bool UnitChoice::clicked(SharedState& state, int k, QLineEdit* box, double& valu
     return rescaled;
 }
 
+void UnitChoice::takeOver(int k) {
+    double unchanged = 0;
+    factors_.select(group_.units[static_cast<size_t>(k)].factor, true, unchanged);
+}
+
 } // namespace oq

@@ -35,6 +35,9 @@ class UnitChoice {
     // now counts in the new unit: `value` is rescaled and true tells the tab to recompute. The
     // box gets the focus back unless the program chose.
     bool clicked(SharedState& state, int k, QLineEdit* box, double& value);
+    // Option k became selected for a box whose number the program writes (a result kept in
+    // the user's unit): the factor is only taken over, the value stays.
+    void takeOver(int k);
 
   private:
     const UnitOptionGroup& group_;

@@ -65,7 +65,7 @@ TEST_F(ResistorCombinationsTest, TypingATargetShowsTheBestOfEachCount) {
     EXPECT_EQ(row(15), "2|162k + 2k|164k|0 %");
 }
 
-TEST_F(ResistorCombinationsTest, TheIssuesFigures) {
+TEST_F(ResistorCombinationsTest, WorkedExamples) {
     pickSeries("E-96");
     type("Text_RC(0)", "241");
     settle();
