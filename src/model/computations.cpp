@@ -3,6 +3,7 @@
 #include "model/attenuators.h"
 #include "model/checked.h"
 #include "model/decibels.h"
+#include "model/electrical_spacing.h"
 #include "model/notation.h"
 #include "model/number_bases.h"
 #include "model/opamps.h"
@@ -12,6 +13,7 @@
 #include "model/rise_time.h"
 #include "model/standard_series.h"
 #include "model/voltage_divider.h"
+#include "model/wavelength.h"
 
 #include <algorithm>
 #include <bit>
@@ -108,12 +110,15 @@ bool TypedInRange(const ComputationInput& in) {
     return true;
 }
 
-std::string Text(const ComputationInput& in, const std::string& name, const std::string& dflt) {
-    const auto it = in.texts.find(name);
-    std::string text = it == in.texts.end() ? dflt : it->second;
+std::string Lower(std::string text) {
     std::transform(text.begin(), text.end(), text.begin(),
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
     return text;
+}
+
+std::string Text(const ComputationInput& in, const std::string& name, const std::string& dflt) {
+    const auto it = in.texts.find(name);
+    return Lower(it == in.texts.end() ? dflt : it->second);
 }
 
 // The series asked for with texts["series"], if any.
@@ -639,6 +644,74 @@ Outcome ComputeNumberBases(const ComputationInput& in) {
     return out;
 }
 
+// ---- electrical spacing ---------------------------------------------------------------------
+
+// Results in metres; "spacing" and "per_volt" are those of the column asked for, and each column
+// has its own spacing under its name ("b1" ... "a7").
+Outcome ComputeElectricalSpacing(const ComputationInput& in) {
+    const ComputationInfo& info = Row("es");
+    if (auto bad = CheckNames(info, in))
+        return *bad;
+    if (!Has(in, "v"))
+        return Usage(info, "too few values");
+    const std::string name = Text(in, "class", "b1");
+    int column = 0;
+    while (column < SpacingClassCount && Lower(SpacingColumns[column].name) != name)
+        ++column;
+    if (column == SpacingClassCount)
+        return Usage(info, "class is one of B1 B2 B3 B4 A5 A6 A7");
+    // The tab's voltage box takes no minus and no number beyond the double range.
+    if (!TypedInRange(in))
+        return Refused(IncorrectValue);
+    const double volts = Value(in, "v");
+    Outcome out;
+    try {
+        out.results["v"] = volts;
+        for (int c = 0; c < SpacingClassCount; ++c)
+            out.results[Lower(SpacingColumns[c].name)] =
+                MinimumSpacing(static_cast<SpacingClass>(c), volts);
+        out.results["spacing"] = MinimumSpacing(static_cast<SpacingClass>(column), volts);
+        out.results["per_volt"] = SpacingPerVolt(static_cast<SpacingClass>(column));
+    } catch (const CalcError&) {
+        return Refused(IncorrectValue);
+    }
+    return Finish(out, IncorrectValue);
+}
+
+// ---- wavelength -----------------------------------------------------------------------------
+
+Outcome ComputeWavelength(const ComputationInput& in) {
+    const ComputationInfo& info = Row("wl");
+    if (auto bad = CheckNames(info, in))
+        return *bad;
+    const int given = GivenMask(in, {"f", "period", "wavelength"});
+    if (Count(given) != 1)
+        return Usage(info, Count(given) < 1 ? "too few values" : "too many values");
+    const auto which = static_cast<WaveGiven>(std::countr_zero(static_cast<unsigned>(given)));
+    const char* const names[3] = {"f", "period", "wavelength"};
+    // An εr or μr not given is that of vacuum, as on the tab, whose empty boxes read 1.
+    const double er = Has(in, "er") ? Value(in, "er") : 1;
+    const double ur = Has(in, "ur") ? Value(in, "ur") : 1;
+    // A 0 in any box gives nothing on the tab; no result is as good as a refused one here.
+    if (!TypedInRange(in))
+        return Refused(IncorrectValue);
+    Outcome out;
+    try {
+        const Wave w = WaveFrom(which, Value(in, names[which]), er, ur);
+        out.results = {{"f", w.frequency},
+                       {"period", w.period},
+                       {"wavelength", w.wavelength},
+                       {"er", er},
+                       {"ur", ur},
+                       {"speed", w.speed},
+                       {"quarter", w.quarter},
+                       {"velocity_factor", w.velocityFactor}};
+    } catch (const CalcError&) {
+        return Refused(IncorrectValue);
+    }
+    return Finish(out, IncorrectValue);
+}
+
 // ---- the table ------------------------------------------------------------------------------
 
 const std::vector<ComputationInfo>& Computations() {
@@ -704,6 +777,13 @@ const std::vector<ComputationInfo>& Computations() {
             Row("no", ComputeNonInvertingOpAmp, opamp, opamp, {"series"}, opNeeds,
                 "r1=1000 r2=9000"),
             Row("io", ComputeInvertingOpAmp, opamp, opamp, {"series"}, opNeeds, "r1=1000 r2=10000"),
+            Row("es", ComputeElectricalSpacing, {"v"},
+                {"v", "spacing", "per_volt", "b1", "b2", "b3", "b4", "a5", "a6", "a7"}, {"class"},
+                "v (peak volts, DC or AC peak); class=B1|B2|B3|B4|A5|A6|A7 (B1 unless told)",
+                "v=600 class=B1"),
+            Row("wl", ComputeWavelength, {"f", "period", "wavelength", "er", "ur"},
+                {"f", "period", "wavelength", "er", "ur", "speed", "quarter", "velocity_factor"},
+                {}, "one of f period wavelength; er and ur (1 unless given)", "f=1e9 er=4"),
         };
     }();
     return rows;

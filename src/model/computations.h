@@ -46,5 +46,7 @@ Outcome ComputeRiseTime(const ComputationInput& in);            // tr
 Outcome ComputeCapacitiveReactance(const ComputationInput& in); // cz
 Outcome ComputeInductiveReactance(const ComputationInput& in);  // lz
 Outcome ComputeNumberBases(const ComputationInput& in);         // nc
+Outcome ComputeElectricalSpacing(const ComputationInput& in);   // es
+Outcome ComputeWavelength(const ComputationInput& in);          // wl
 
 } // namespace oq

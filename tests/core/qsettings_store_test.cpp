@@ -112,6 +112,18 @@ const char* const EverySetting = R"([Settings]
     IO%20Resistor2%20Decimals=" 33.1"
     IO%20Resistor%20Sum%20Decimals=" 33.2"
     IO%20Gain%20Decimals=" 33.3"
+    ES%20Voltage%20Decimals=" 39"
+    ES%20Spacing%20Decimals=" 39.1"
+    ES%20Spacing%20Unit=2
+    ES%20Column=5
+    WL%20Frequency%20Decimals=" 40"
+    WL%20Period%20Decimals=" 40.1"
+    WL%20Wavelength%20Decimals=" 40.2"
+    WL%20Permittivity%20Decimals=" 40.3"
+    WL%20Permeability%20Decimals=" 40.4"
+    WL%20Speed%20Decimals=" 40.5"
+    WL%20Quarter%20Wavelength%20Decimals=" 40.6"
+    WL%20Length%20Unit=3
     Tab=7
     TR%20System%20Rise%20Time=2.5
 )";
@@ -132,6 +144,9 @@ TEST(SettingsFile, EveryKeyIsReadIntoItsPlace) {
     EXPECT_EQ(st.NCNewEntryLocation, "1010");
     EXPECT_EQ(st.StartTab, 7);
     EXPECT_EQ(st.Values[TabTR][2], 2.5);
+    EXPECT_EQ(st.Choices[TabES][0], 2);
+    EXPECT_EQ(st.Choices[TabES][1], 5);
+    EXPECT_EQ(st.Choices[TabWL][0], 3);
 }
 
 bool warned = false;

@@ -18,14 +18,24 @@ TEST(Settings, FreshUserGetsDefaultsAndReadsEveryKeyInOrder) {
     EXPECT_EQ(st.NCNewEntryLocation, "0001");
     EXPECT_EQ(st.Values[TabTR][2], 0.0);
 
-    ASSERT_EQ(store.reads.size(), 58u);
+    ASSERT_EQ(store.reads.size(), 70u);
     EXPECT_EQ(store.reads[0], "RP Voltage Decimals");
     EXPECT_EQ(store.reads[25], "T Reverse Attenuation Decimals");
     EXPECT_EQ(store.reads[26], "NC New Entry Location");
     EXPECT_EQ(store.reads[27], "DB1 Times Decimals");
     EXPECT_EQ(store.reads[55], "IO Gain Decimals");
-    EXPECT_EQ(store.reads[56], "Tab");
-    EXPECT_EQ(store.reads[57], "TR System Rise Time");
+    // A calculator's choices follow its decimals keys.
+    EXPECT_EQ(store.reads[56], "ES Voltage Decimals");
+    EXPECT_EQ(store.reads[58], "ES Spacing Unit");
+    EXPECT_EQ(store.reads[59], "ES Column");
+    EXPECT_EQ(store.reads[60], "WL Frequency Decimals");
+    EXPECT_EQ(store.reads[67], "WL Length Unit");
+    EXPECT_EQ(store.reads[68], "Tab");
+    EXPECT_EQ(store.reads[69], "TR System Rise Time");
+    EXPECT_FLOAT_EQ(st.Decimals[TabES][1], 1.3f);
+    EXPECT_EQ(st.Choices[TabES][0], 0); // mm
+    EXPECT_EQ(st.Choices[TabES][1], 0); // B1
+    EXPECT_EQ(st.Choices[TabWL][0], 1); // mm
 
     SaveSettings(store, st, 0);
     EXPECT_TRUE(store.writes.empty());
@@ -92,6 +102,33 @@ TEST(Settings, OnlyChangedValuesAreWrittenInCatalogueOrder) {
         {"DB1 Times Decimals", " 0"},   {"IO Gain Decimals", " 103"},
         {"TR System Rise Time", "3.5"}, {"Tab", "7"},
     };
+    EXPECT_EQ(store.writes, expected);
+}
+
+// A stored choice that is no whole number among the options reads as a fresh user's; a choice
+// is written only when it differs from what the start read.
+TEST(Settings, ChoicesAreReadTolerantlyAndWrittenWhenChanged) {
+    const std::pair<const char*, int16_t> cases[] = {
+        {"2", 2}, {" 1", 1}, {"6", 0}, {"-1", 0}, {"1.5", 0}, {"B3", 0}, {"", 0}, {"1E300", 0},
+    };
+    for (const auto& [stored, expected] : cases) {
+        MemoryStore store;
+        store.values["ES Spacing Unit"] = stored; // mm, mil, inch
+        CalculationState st;
+        LoadSettings(store, st);
+        EXPECT_EQ(st.Choices[TabES][0], expected) << '"' << stored << '"';
+    }
+
+    MemoryStore store;
+    store.values["ES Column"] = "6";
+    CalculationState st;
+    LoadSettings(store, st);
+    EXPECT_EQ(st.Choices[TabES][1], 6);
+    st.Choices[TabWL][0] = 3;
+    st.Choices[TabES][0] = 1;
+    st.Choices[TabES][0] = 0; // back to what it was: nothing to write
+    SaveSettings(store, st, 0);
+    const std::vector<std::pair<std::string, std::string>> expected = {{"WL Length Unit", "3"}};
     EXPECT_EQ(store.writes, expected);
 }
 
