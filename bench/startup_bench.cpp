@@ -2,14 +2,14 @@
 // it: from starting the process to the window's first paint. Each case runs in a process of its
 // own, ten times; the bench prints the median, the spread and the peak memory.
 //
-// Beside the program with its fourteen calculators it measures what the toolkit costs anyway: a
-// bare window of the same size, and that window holding a strip of the same tabs with empty
-// pages. The same again with eight placeholder calculators beside the fourteen, so that the cost
-// of each further calculator shows.
+// Beside the program with its calculators it measures what the toolkit costs anyway: a bare
+// window of the same size, and that window holding a strip of the same tabs with empty pages. The
+// same again with a placeholder for each calculator of the twenty-two that the program has not
+// built yet, so that the cost of each further calculator shows.
 //
 //   startup_bench                    every case, timed
 //   startup_bench --instructions     every case once under callgrind: instructions, not time
-//   startup_bench --extra-pages N    only the program with N (0 to 8) placeholders
+//   startup_bench --extra-pages N    only the program with N placeholders (0 to those missing)
 #include "app/main_form.h"
 #include "app/tab_table.h"
 #include "core/calculator_tab.h"
@@ -25,6 +25,7 @@
 #include <QVBoxLayout>
 #include <QWindow>
 #include <algorithm>
+#include <array>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -42,8 +43,9 @@
 
 namespace {
 
-// Calculators the program does not have yet, at their reserved indices, each with a few boxes.
-constexpr auto Placeholders = [] {
+// Calculators at their reserved indices, each with a few boxes; those the program has built are
+// left out below.
+constexpr auto AllPlaceholders = [] {
     using oq::catalogue_rows::Box;
     using G = oq::CalculatorGroup;
     return std::to_array<oq::CalculatorEntry>({
@@ -114,7 +116,30 @@ constexpr auto Placeholders = [] {
           Box("Impedance", "TL Impedance Decimals", "Impedance")}},
     });
 }();
-constexpr int MaxExtra = static_cast<int>(Placeholders.size());
+constexpr bool Built(int index) {
+    for (const oq::CalculatorEntry& c : oq::Calculators)
+        if (c.index == index)
+            return true;
+    return false;
+}
+constexpr int MaxExtra = [] {
+    int n = 0;
+    for (const oq::CalculatorEntry& p : AllPlaceholders)
+        n += Built(p.index) ? 0 : 1;
+    return n;
+}();
+// The calculators the program does not have yet.
+constexpr auto Placeholders = [] {
+    std::array<oq::CalculatorEntry, MaxExtra> missing{};
+    size_t n = 0;
+    for (const oq::CalculatorEntry& p : AllPlaceholders)
+        if (!Built(p.index))
+            missing[n++] = p;
+    return missing;
+}();
+// The program's calculators, and with every placeholder beside them.
+constexpr int Built0 = oq::TabCount;
+constexpr int AllCount = oq::TabCount + MaxExtra;
 
 // The least a calculator's page can be: its boxes with their labels and a Clear button.
 class PlaceholderTab : public oq::CalculatorTab {
@@ -207,7 +232,7 @@ const char* KindName(Kind kind) {
     return "";
 }
 
-// What one child process shows: `extra` placeholders beside the fourteen; the reference windows
+// What one child process shows: `extra` placeholders beside the program's; the reference windows
 // take the size the program's window got.
 struct Case {
     std::string label;
@@ -389,15 +414,18 @@ int main(int argc, char** argv) {
 
     std::vector<Case> cases;
     if (onlyExtra) {
-        cases.push_back({"program, " + std::to_string(14 + *onlyExtra) + " calculators (" +
+        cases.push_back({"program, " + std::to_string(Built0 + *onlyExtra) + " calculators (" +
                              std::to_string(*onlyExtra) + " placeholders)",
                          Kind::Program, *onlyExtra});
     } else {
-        cases = {{"bare window", Kind::Bare, 0},
-                 {"bare window, 14-tab strip", Kind::Strip, 0},
-                 {"program, 14 calculators", Kind::Program, 0},
-                 {"bare window, 22-tab strip", Kind::Strip, MaxExtra},
-                 {"program, 22 calculators (8 placeholders)", Kind::Program, MaxExtra}};
+        const std::string built = std::to_string(Built0), all = std::to_string(AllCount);
+        cases = {
+            {"bare window", Kind::Bare, 0},
+            {"bare window, " + built + "-tab strip", Kind::Strip, 0},
+            {"program, " + built + " calculators", Kind::Program, 0},
+            {"bare window, " + all + "-tab strip", Kind::Strip, MaxExtra},
+            {"program, " + all + " calculators (" + std::to_string(MaxExtra) + " placeholders)",
+             Kind::Program, MaxExtra}};
     }
 
     // The program's window size for each count of placeholders; this run also warms the file
@@ -411,7 +439,7 @@ int main(int argc, char** argv) {
     for (int extra = 0; extra <= MaxExtra; ++extra)
         if (!windowSize[extra].isEmpty())
             std::printf(" %d x %d with %d calculators;", windowSize[extra].width(),
-                        windowSize[extra].height(), 14 + extra);
+                        windowSize[extra].height(), Built0 + extra);
     std::printf("\n");
 
     // By case: median milliseconds, or instructions.
@@ -445,7 +473,7 @@ int main(int argc, char** argv) {
         }
     }
     if (cases.size() == 5)
-        std::printf("program / strip window: %.2f with 14 tabs, %.2f with 22\n",
-                    figure[2] / figure[1], figure[4] / figure[3]);
+        std::printf("program / strip window: %.2f with %d tabs, %.2f with %d\n",
+                    figure[2] / figure[1], Built0, figure[4] / figure[3], AllCount);
     return 0;
 }

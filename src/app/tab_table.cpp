@@ -1,6 +1,8 @@
 #include "app/tab_table.h"
 
 #include "calculators/attenuators/attenuator_tab.h"
+#include "calculators/board/electrical_spacing_tab.h"
+#include "calculators/board/wavelength_tab.h"
 #include "calculators/conversions/db_level_tab.h"
 #include "calculators/conversions/db_ratio_tab.h"
 #include "calculators/conversions/number_base_tab.h"
@@ -48,6 +50,8 @@ const std::vector<TabRow> TabTable = {
         "A non-inverting amplifier: R2 from the output to the inverting input, R1 to ground."),
     Row(TabIO, ":/pictures/io.svg", Make<InvertingOpAmpTab>,
         "An inverting amplifier: R1 from the input to the inverting input, R2 from the output."),
+    Row(TabES, nullptr, Make<ElectricalSpacingTab>),
+    Row(TabWL, nullptr, Make<WavelengthTab>),
 };
 
 } // namespace oq

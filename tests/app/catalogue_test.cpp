@@ -41,12 +41,17 @@ TEST(Catalogue, ANewRowTakesItsPlaceInStripSettingsAndDialog) {
     added.group = CalculatorGroup::Values;
     added.boxCount = 1;
     added.boxes[0] = {"Value", "SV Value Decimals", "1.3", "Value"};
-    catalogue.push_back(added);
+    // In its place by index: after the first fourteen, before the board calculators.
+    const auto place = std::find_if(catalogue.begin(), catalogue.end(),
+                                    [](const CalculatorEntry& c) { return c.index > TabSV; }) -
+                       catalogue.begin();
+    catalogue.insert(catalogue.begin() + place, added);
     std::vector<TabRow> table(TabTable.begin(), TabTable.end());
-    table.push_back(MakeTabRow(catalogue.back(), nullptr,
-                               [](MainHost& host, const TabRow& row) -> CalculatorTab* {
-                                   return new OneBoxTab(host, row);
-                               }));
+    table.insert(table.begin() + place,
+                 MakeTabRow(catalogue[static_cast<size_t>(place)], nullptr,
+                            [](MainHost& host, const TabRow& row) -> CalculatorTab* {
+                                return new OneBoxTab(host, row);
+                            }));
 
     FakePlatform platform;
     MemoryStore store;
@@ -55,10 +60,11 @@ TEST(Catalogue, ANewRowTakesItsPlaceInStripSettingsAndDialog) {
     form.show();
     form.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
-    // A row of its own below the first fourteen, and Ctrl+Tab steps on to it.
+    // A row of its own below the first fourteen, above the board calculators' row, and Ctrl+Tab
+    // steps on to it.
     TabStrip* strip = form.strip();
     ASSERT_EQ(strip->count(), TabCount + 1);
-    ASSERT_EQ(strip->rows().size(), 3u);
+    ASSERT_EQ(strip->rows().size(), 4u);
     EXPECT_EQ(strip->rows()[2]->tabText(0), "Standard Va&lues");
     EXPECT_EQ(form.currentTab(), TabSV); // the stored tab
     QTest::keyClick(&form, Qt::Key_PageUp, Qt::ControlModifier);

@@ -38,12 +38,12 @@ TEST_F(Menu, ListsTheCalculatorsByGroupWithoutMnemonics) {
     ASSERT_NE(bar, nullptr);
     const QStringList expected = {
         "&File", "  Save properties...", "  -", "  Exit",
-        // Resistors; attenuators and levels; conversions.
+        // Resistors; attenuators and levels; conversions; board and RF.
         "Calculators", "  Resistor Power", "  Voltage Divider", "  Parallel Resistors",
         "  Serial Resistors", "  Non Inv OP amp", "  Inv OP amp", "  -", "  PI-net", "  T-net",
         "  dB, %, X", "  dBm, dBU, dBV", "  -", "  Convert Numbers", "  Rise Time",
-        "  C Impededance", "  L Impedance", "Edit", "  Copy", "  Copy All Values", "  Clear All",
-        "&Help", "  Key Strokes\tF1", "  About"};
+        "  C Impededance", "  L Impedance", "  -", "  Electrical Spacing", "  Wavelength", "Edit",
+        "  Copy", "  Copy All Values", "  Clear All", "&Help", "  Key Strokes\tF1", "  About"};
     EXPECT_EQ(Layout(bar), expected);
     // The keys belong to the boxes and the window: no item takes one.
     for (const QAction* action : bar->findChildren<QAction*>())

@@ -208,7 +208,8 @@ class Storm : public MainFormTest, public ::testing::WithParamInterface<unsigned
                 }
     }
 
-    QWidget* page() const { return form->tab(form->strip()->currentIndex()); }
+    // The page in front, by its calculator: the strip counts its tabs in order, not by index.
+    QWidget* page() const { return form->tab(form->currentTab()); }
 
     // A point of the page where no control sits: the strip's free space.
     std::optional<QPoint> freeSpot() const {
