@@ -3,6 +3,8 @@
 #include "calculators/attenuators/attenuator_tab.h"
 #include "calculators/board/track_width_tab.h"
 #include "calculators/board/via_tab.h"
+#include "calculators/board/electrical_spacing_tab.h"
+#include "calculators/board/wavelength_tab.h"
 #include "calculators/conversions/db_level_tab.h"
 #include "calculators/conversions/db_ratio_tab.h"
 #include "calculators/conversions/number_base_tab.h"
@@ -59,6 +61,8 @@ const std::vector<TabRow> TabTable = {
     Row(TabREG, nullptr, Make<RegulatorTab>),
     Row(TabTW, nullptr, Make<TrackWidthTab>),
     Row(TabVIA, nullptr, Make<ViaTab>),
+    Row(TabES, nullptr, Make<ElectricalSpacingTab>),
+    Row(TabWL, nullptr, Make<WavelengthTab>),
     Row(TabTL, nullptr, Make<TransmissionLineTab>),
 };
 

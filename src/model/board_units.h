@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/length_units.h"
 #include "model/prefix_units.h"
 
 #include <string>
@@ -10,8 +11,6 @@
 namespace oq {
 
 // Conversions of the board units into SI base units.
-constexpr double MetresPerMil = 25.4e-6; // 1 mil = 0.001 inch, exactly
-constexpr double MetresPerInch = 0.0254; // exactly
 constexpr double MetresPerOunce = 35e-6; // 1 oz/ft² copper taken as 35 µm, the usual convention
 
 extern const UnitOptionGroup BoardLengthUnits;     // mm, mil, inch

@@ -39,6 +39,7 @@ enum TabIndex : int {
 // Room in the per-tab arrays for every index above, built or not.
 constexpr int TabSlots = TabIndexEnd;
 constexpr int MaxBoxes = 19; // the via's ten figures and nine results
+constexpr int MaxChoices = 4;
 
 enum class CalculatorGroup { Resistors, AttenuatorsAndLevels, Conversions, Values, BoardAndRf };
 
@@ -51,6 +52,13 @@ struct CatalogueBox {
     const char* unit = "";               // of its value in base units: "V", "ohm", "%"; "" none
 };
 
+// A choice of a calculator that the next start finds as the user left it: a unit, a column.
+struct CatalogueChoice {
+    const char* key = nullptr; // settings key: "ES Spacing Unit"; nullptr: no choice
+    int options = 0;           // the choice is one of 0 .. options - 1
+    int fallback = 0;          // what a fresh user gets
+};
+
 struct CalculatorEntry {
     int index = 0;
     const char* code = "";    // "RP": names the tab's controls and its settings keys
@@ -58,7 +66,12 @@ struct CalculatorEntry {
     CalculatorGroup group = CalculatorGroup::Resistors;
     int boxCount = 0;
     std::array<CatalogueBox, MaxBoxes> boxes{};
+    // Indexed by the tab's own choice numbers; the keys are read and written after the boxes'.
+    std::array<CatalogueChoice, MaxChoices> choices{};
 };
+
+// The transmission line's kept choices, by their numbers in its row.
+enum TLChoice : int { TLLineChoice = 0, TLLengthChoice = 1, TLFrequencyChoice = 2 };
 
 // A list of calculators in index order; the program's own is Calculators, a test may make
 // another.
@@ -282,6 +295,30 @@ inline constexpr auto Calculators = [] {
           Box("Inductance", "VIA Inductance Decimals", "Inductance", "H", "1.3"),
           Box("Reactance", "VIA Reactance Decimals", "Reactance", "ohm"),
           Box("Rise Time Degradation", "VIA Degradation Decimals", "Rise Time Degradation", "s")}},
+        {TabES,
+         "ES",
+         "Electrical Spacin&g",
+         G::BoardAndRf,
+         2,
+         {Box("Voltage", "ES Voltage Decimals", "Voltage", "V"),
+          // Three decimals: the table's figures (0.05 mm, 1.25 mm) as they stand, and a µm
+          // above 500 V.
+          Box("Spacing", "ES Spacing Decimals", "Spacing", "m", "1.3")},
+         {{{"ES Spacing Unit", 3, 0}, // mm, mil, inch
+           {"ES Column", 7, 0}}}},    // B1 ... A7 of the table
+        {TabWL,
+         "WL",
+         "&Wavelength",
+         G::BoardAndRf,
+         7,
+         {Box("Frequency", "WL Frequency Decimals", "Frequency", "Hz"),
+          Box("Period", "WL Period Decimals", "Period", "s"),
+          Box("Wavelength", "WL Wavelength Decimals", "Wavelength", "m"),
+          Box("Relative Permittivity", "WL Permittivity Decimals", "Relative Permittivity", ""),
+          Box("Relative Permeability", "WL Permeability Decimals", "Relative Permeability", ""),
+          Box("Speed", "WL Speed Decimals", "Speed", "m/s", "1.0"),
+          Box("Quarter Wavelength", "WL Quarter Wavelength Decimals", "Quarter Wavelength", "m")},
+         {{{"WL Length Unit", 4, 1}}}}, // m, mm, mil, inch
         {TabTL,
          "TL",
          "Trans&mission Line",
@@ -302,7 +339,10 @@ inline constexpr auto Calculators = [] {
           Box("Electrical Length", "TL Angle Decimals", "Electrical Length", "deg"),
           Box("Conductor Loss", "TL Conductor Loss Decimals", "Conductor Loss", "dB", "1.3"),
           Box("Dielectric Loss", "TL Dielectric Loss Decimals", "Dielectric Loss", "dB", "1.3"),
-          Box("Skin Depth", "TL Skin Depth Decimals", "Skin Depth", "m", "1.5")}},
+          Box("Skin Depth", "TL Skin Depth Decimals", "Skin Depth", "m", "1.5")},
+         {{{"TL Line", 5, 0},              // microstrip, stripline, CPW, grounded CPW, coax
+           {"TL Length Unit", 3, 0},       // mm, mil, µm
+           {"TL Frequency Unit", 4, 3}}}}, // Hz, kHz, MHz, GHz
     });
 }();
 

@@ -4,6 +4,7 @@
 #include "model/checked.h"
 #include "model/colour_code.h"
 #include "model/decibels.h"
+#include "model/electrical_spacing.h"
 #include "model/notation.h"
 #include "model/number_bases.h"
 #include "model/opamps.h"
@@ -19,6 +20,7 @@
 #include "model/transmission_line.h"
 #include "model/via.h"
 #include "model/voltage_divider.h"
+#include "model/wavelength.h"
 
 #include <algorithm>
 #include <bit>
@@ -115,12 +117,15 @@ bool TypedInRange(const ComputationInput& in) {
     return true;
 }
 
-std::string Text(const ComputationInput& in, const std::string& name, const std::string& dflt) {
-    const auto it = in.texts.find(name);
-    std::string text = it == in.texts.end() ? dflt : it->second;
+std::string Lower(std::string text) {
     std::transform(text.begin(), text.end(), text.begin(),
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
     return text;
+}
+
+std::string Text(const ComputationInput& in, const std::string& name, const std::string& dflt) {
+    const auto it = in.texts.find(name);
+    return Lower(it == in.texts.end() ? dflt : it->second);
 }
 
 // The series asked for with texts["series"], if any.
@@ -380,6 +385,12 @@ std::vector<std::string> ChoiceValues(std::string_view code, std::string_view ch
         return {"yes", "no"};
     if (code == "tl" && choice == "type")
         return {"microstrip", "stripline", "cpw", "gcpw", "coax"};
+    if (code == "es" && choice == "class") {
+        std::vector<std::string> names;
+        for (const SpacingColumn& c : SpacingColumns)
+            names.emplace_back(c.name);
+        return names;
+    }
     if (choice == "series")
         return {"E-3", "E-6", "E-12", "E-24", "E-48", "E-96", "E-192"};
     if (choice == "tolerance")
@@ -981,6 +992,74 @@ Outcome ComputeVia(const ComputationInput& in) {
     return Finish(out, IncorrectValue);
 }
 
+// ---- electrical spacing ---------------------------------------------------------------------
+
+// Results in metres; "spacing" and "per_volt" are those of the column asked for, and each column
+// has its own spacing under its name ("b1" ... "a7").
+Outcome ComputeElectricalSpacing(const ComputationInput& in) {
+    const ComputationInfo& info = Row("es");
+    if (auto bad = CheckNames(info, in))
+        return *bad;
+    if (!Has(in, "v"))
+        return Usage(info, "too few values");
+    const std::string name = Text(in, "class", "b1");
+    int column = 0;
+    while (column < SpacingClassCount && Lower(SpacingColumns[column].name) != name)
+        ++column;
+    if (column == SpacingClassCount)
+        return Usage(info, "class is one of B1 B2 B3 B4 A5 A6 A7");
+    // The tab's voltage box takes no minus and no number beyond the double range.
+    if (!TypedInRange(in))
+        return Refused(IncorrectValue);
+    const double volts = Value(in, "v");
+    Outcome out;
+    try {
+        out.results["v"] = volts;
+        for (int c = 0; c < SpacingClassCount; ++c)
+            out.results[Lower(SpacingColumns[c].name)] =
+                MinimumSpacing(static_cast<SpacingClass>(c), volts);
+        out.results["spacing"] = MinimumSpacing(static_cast<SpacingClass>(column), volts);
+        out.results["per_volt"] = SpacingPerVolt(static_cast<SpacingClass>(column));
+    } catch (const CalcError&) {
+        return Refused(IncorrectValue);
+    }
+    return Finish(out, IncorrectValue);
+}
+
+// ---- wavelength -----------------------------------------------------------------------------
+
+Outcome ComputeWavelength(const ComputationInput& in) {
+    const ComputationInfo& info = Row("wl");
+    if (auto bad = CheckNames(info, in))
+        return *bad;
+    const int given = GivenMask(in, {"f", "period", "wavelength"});
+    if (Count(given) != 1)
+        return Usage(info, Count(given) < 1 ? "too few values" : "too many values");
+    const auto which = static_cast<WaveGiven>(std::countr_zero(static_cast<unsigned>(given)));
+    const char* const names[3] = {"f", "period", "wavelength"};
+    // An εr or μr not given is that of vacuum, as on the tab, whose empty boxes read 1.
+    const double er = Has(in, "er") ? Value(in, "er") : 1;
+    const double ur = Has(in, "ur") ? Value(in, "ur") : 1;
+    // A 0 in any box gives nothing on the tab; no result is as good as a refused one here.
+    if (!TypedInRange(in))
+        return Refused(IncorrectValue);
+    Outcome out;
+    try {
+        const Wave w = WaveFrom(which, Value(in, names[which]), er, ur);
+        out.results = {{"f", w.frequency},
+                       {"period", w.period},
+                       {"wavelength", w.wavelength},
+                       {"er", er},
+                       {"ur", ur},
+                       {"speed", w.speed},
+                       {"quarter", w.quarter},
+                       {"velocity_factor", w.velocityFactor}};
+    } catch (const CalcError&) {
+        return Refused(IncorrectValue);
+    }
+    return Finish(out, IncorrectValue);
+}
+
 // ---- transmission line ---------------------------------------------------------------------
 
 const char* const LineIncorrect = IncorrectValue;
@@ -1158,6 +1237,13 @@ const std::vector<ComputationInfo>& Computations() {
                 "(and i), ampacity from d t rise, theta from d t h, c from er h pad antipad, l "
                 "from h d, xl with tr, t10_90 with z0",
                 "h=0.0016 pad=0.00071 antipad=0.00127 er=4.7"),
+            Row("es", ComputeElectricalSpacing, {"v"},
+                {"v", "spacing", "per_volt", "b1", "b2", "b3", "b4", "a5", "a6", "a7"}, {"class"},
+                "v (peak volts, DC or AC peak); class=B1|B2|B3|B4|A5|A6|A7 (B1 unless told)",
+                "v=600 class=B1"),
+            Row("wl", ComputeWavelength, {"f", "period", "wavelength", "er", "ur"},
+                {"f", "period", "wavelength", "er", "ur", "speed", "quarter", "velocity_factor"},
+                {}, "one of f period wavelength; er and ur (1 unless given)", "f=1e9 er=4"),
             Row("tl", ComputeTransmissionLine,
                 {"er", "h", "w", "t", "gap", "tand", "sigma", "f", "length", "z0", "angle"},
                 {"w", "length", "z0", "eeff", "vp", "angle", "conductor_loss", "dielectric_loss",

@@ -57,6 +57,8 @@ Outcome ComputeResistorCombinations(const ComputationInput& in); // rc
 Outcome ComputeRegulator(const ComputationInput& in);            // reg
 Outcome ComputeTrackWidth(const ComputationInput& in);           // tw
 Outcome ComputeVia(const ComputationInput& in);                  // via
+Outcome ComputeElectricalSpacing(const ComputationInput& in);    // es
+Outcome ComputeWavelength(const ComputationInput& in);           // wl
 Outcome ComputeTransmissionLine(const ComputationInput& in);     // tl
 
 // The transmission line's red labels: an input no line is made of, and a wanted impedance that

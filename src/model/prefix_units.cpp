@@ -28,6 +28,8 @@ const UnitOptionGroup CapacitanceUnits{
     {{"", 1}, {"m", 1e-3}, {"µ", 1e-6}, {"n", 1e-9}, {"p", 1e-12}}, 1e-12, 1000};
 const UnitOptionGroup InductanceUnits{{{"", 1}, {"m", 1e-3}, {"µ", 1e-6}, {"n", 1e-9}}, 1e-9, 1000};
 const UnitOptionGroup ImpedanceUnits{{{"", 1}, {"k", 1e3}, {"M", 1e6}}, 1, 1e9};
+const UnitOptionGroup PeriodUnits{
+    {{"", 1}, {"m", 1e-3}, {"µ", 1e-6}, {"n", 1e-9}, {"p", 1e-12}}, 1e-12, 1000};
 
 int UnitOptionGroup::smallest() const {
     int best = 0;

@@ -4,7 +4,8 @@
 #include <vector>
 
 // The unit option groups of the tabs that show a computed value as a number beside a chosen
-// unit (rise time, bandwidth, frequency, capacitance, inductance, impedance). Toolkit-free.
+// unit (rise time, bandwidth, frequency, capacitance, inductance, impedance, period).
+// Toolkit-free.
 namespace oq {
 
 struct PrefixUnit {
@@ -30,6 +31,7 @@ extern const UnitOptionGroup FrequencyUnits;   // Hz, kHz, MHz, GHz
 extern const UnitOptionGroup CapacitanceUnits; // F, mF, µF, nF, pF
 extern const UnitOptionGroup InductanceUnits;  // H, mH, µH, nH
 extern const UnitOptionGroup ImpedanceUnits;   // Ohm, kOhm, MOhm
+extern const UnitOptionGroup PeriodUnits;      // s, ms, µs, ns, ps
 
 // What a computed box shows: the option to select and the number written beside it.
 struct UnitShown {

@@ -11,20 +11,19 @@ namespace oq {
 
 namespace {
 // Visits the settings of the catalogue's calculators in the order they are read and written:
-// calculator by calculator, each box's decimals key, with the number tab's entry location in the
-// number tab's place.
-// The transmission-line tab's choices follow its decimals keys.
-template <typename OnKey, typename OnLocation, typename OnChoices = void (*)()>
-void InKeptOrder(
-    Catalogue catalogue, OnKey onKey, OnLocation onLocation, OnChoices onChoices = [] {}) {
+// calculator by calculator, each box's decimals key, then each of its choices, with the number
+// tab's entry location in the number tab's place.
+template <typename OnKey, typename OnLocation, typename OnChoice>
+void InKeptOrder(Catalogue catalogue, OnKey onKey, OnLocation onLocation, OnChoice onChoice) {
     for (const CalculatorEntry& c : catalogue) {
         if (c.index == TabNC)
             onLocation();
         for (int b = 0; b < c.boxCount; ++b)
             if (const CatalogueBox& box = c.boxes[static_cast<size_t>(b)]; box.decimalsKey)
                 onKey(DecimalsKey{box.decimalsKey, c.index, b, box.decimalsDefault});
-        if (c.index == TabTL)
-            onChoices();
+        for (int k = 0; k < MaxChoices; ++k)
+            if (const CatalogueChoice& choice = c.choices[static_cast<size_t>(k)]; choice.key)
+                onChoice(c.index, k, choice);
     }
 }
 } // namespace
@@ -32,14 +31,12 @@ void InKeptOrder(
 std::vector<DecimalsKey> DecimalsKeys(Catalogue catalogue) {
     std::vector<DecimalsKey> keys;
     InKeptOrder(
-        catalogue, [&](const DecimalsKey& key) { keys.push_back(key); }, [] {});
+        catalogue, [&](const DecimalsKey& key) { keys.push_back(key); }, [] {},
+        [](int, int, const CatalogueChoice&) {});
     return keys;
 }
 
 const std::vector<DecimalsKey> DecimalsCatalogue = DecimalsKeys(Calculators);
-
-const std::array<const char*, 3> TLChoiceKeys = {"TL Line", "TL Length Unit", "TL Frequency Unit"};
-const std::array<int, 3> TLChoiceCounts = {5, 3, 4};
 
 namespace {
 
@@ -53,6 +50,14 @@ float decimalsCode(const std::string& text) {
     if (!std::isfinite(v) || std::fabs(v) > std::numeric_limits<float>::max())
         return 0.0f;
     return static_cast<float>(v);
+}
+
+// A stored choice: a whole number among the choice's options, else what a fresh user gets.
+int16_t choiceNumber(const std::string& text, const CatalogueChoice& choice) {
+    const double v = TextValue(text);
+    if (!(v >= 0 && v < choice.options) || v != std::floor(v))
+        return static_cast<int16_t>(choice.fallback);
+    return static_cast<int16_t>(v);
 }
 
 // The stored tab, rounded half to even; anything that is not a calculator of the catalogue starts
@@ -140,17 +145,12 @@ void LoadSettings(SettingsStore& store, CalculationState& state, Catalogue catal
             state.Decimals[key.tab][key.box] = decimalsCode(store.read(key.key, key.fallback));
         },
         [&] { state.NCNewEntryLocation = store.read(NCLocationKey, "0001"); },
-        [&] {
-            // An option index the tab has; anything else keeps the first user's choice.
-            for (size_t i = 0; i < TLChoiceKeys.size(); ++i) {
-                const std::string text = store.read(TLChoiceKeys[i], "");
-                const double v = TextValue(text);
-                if (!text.empty() && v >= 0 && v < TLChoiceCounts[i] && v == std::floor(v))
-                    state.TLChoices[i] = static_cast<int16_t>(v);
-            }
+        [&](int tab, int k, const CatalogueChoice& choice) {
+            state.Choices[tab][k] =
+                choiceNumber(store.read(choice.key, std::to_string(choice.fallback)), choice);
         });
     state.DecimalsAtStart = state.Decimals;
-    state.TLChoicesAtStart = state.TLChoices;
+    state.ChoicesAtStart = state.Choices;
     state.StartTab = startTab(store.read(TabKey, "0"), catalogue);
     const double riseTime = TextValue(store.read(RiseTimeKey, ""));
     state.Values[TabTR][2] = std::isfinite(riseTime) ? riseTime : 0.0;
@@ -169,10 +169,9 @@ void SaveSettings(SettingsStore& store, const CalculationState& state, int curre
             if (state.NCEntryLocationChanged)
                 store.write(NCLocationKey, state.NCNewEntryLocation);
         },
-        [&] {
-            for (size_t i = 0; i < TLChoiceKeys.size(); ++i)
-                if (state.TLChoices[i] != state.TLChoicesAtStart[i])
-                    store.write(TLChoiceKeys[i], std::to_string(state.TLChoices[i]));
+        [&](int tab, int k, const CatalogueChoice& choice) {
+            if (state.Choices[tab][k] != state.ChoicesAtStart[tab][k])
+                store.write(choice.key, std::to_string(state.Choices[tab][k]));
         });
     if (state.TRSysRiseTimeChanged)
         store.write(RiseTimeKey, state.TRSysRiseTimeText);

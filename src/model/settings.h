@@ -45,11 +45,6 @@ void LoadSettings(SettingsStore& store, CalculationState& state, Catalogue catal
 void SaveSettings(SettingsStore& store, const CalculationState& state, int currentTab,
                   Catalogue catalogue = Calculators);
 
-// The transmission-line tab's kept choices, in TLChoices order, and how many options each has.
-enum TLChoice : int { TLLineChoice = 0, TLLengthChoice = 1, TLFrequencyChoice = 2 };
-extern const std::array<const char*, 3> TLChoiceKeys;
-extern const std::array<int, 3> TLChoiceCounts;
-
 // The text form of a decimals code, blank included: " 1.2", " 103".
 std::string DecimalsText(float code);
 

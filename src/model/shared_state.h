@@ -22,6 +22,10 @@ struct CalculationState {
     PerBox<float> DecimalsAtStart{};
     PerBox<bool> DecimalsChanged{};
     PerTab<int16_t> UnknownMask{};
+    // The choices of the catalogue's calculators (a unit, a column), by the tab's choice number;
+    // written back when they differ from what the start read.
+    PerTab<std::array<int16_t, MaxChoices>> Choices{};
+    PerTab<std::array<int16_t, MaxChoices>> ChoicesAtStart{};
     int16_t DB2Ref = 0; // 0 dBm, 1 dBU, 2 dBV
     // Volts or watts per unit of the unit option chosen for each box of the dBm tab (1 for dB).
     std::array<double, 4> DB2UnitFactor{};
@@ -36,10 +40,6 @@ struct CalculationState {
     // the list.
     std::vector<RegulatorEntry> Regulators = RegulatorPresets();
     bool RegulatorsChanged = false;
-    // The transmission-line tab's choices, kept: line type, length unit, frequency unit (option
-    // indices), and what they were at start-up.
-    std::array<int16_t, 3> TLChoices{0, 0, 3};
-    std::array<int16_t, 3> TLChoicesAtStart{0, 0, 3};
 };
 
 } // namespace oq

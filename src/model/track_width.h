@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/length_units.h"
+
 #include <array>
 #include <string>
 
@@ -33,7 +35,7 @@ double IpcArea(TrackLayer layer, double current, double rise);
 // the tab warns, it does not refuse.
 constexpr double ChartOuterCurrent = 35;   // A
 constexpr double ChartInnerCurrent = 17.5; // A
-constexpr double ChartWidth = 400 * 25.4e-6;
+constexpr double ChartWidth = 400 * MetresPerMil;
 constexpr double ChartCopper = 3 * 35e-6;
 constexpr double ChartRiseLow = 10;
 constexpr double ChartRiseHigh = 100;

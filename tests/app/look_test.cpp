@@ -119,8 +119,10 @@ TEST_F(Look, EveryBoxSitsInOneGridWithItsUnit) {
             // The transmission line's lengths and frequency count in its units, its phase
             // velocity in per cent of c; the catalogue keeps metres, hertz and metres per second.
             const std::string base = unit;
+            // The wavelength's lengths count in the unit chosen for it.
             const bool ownUnit =
-                tab->tabIndex() == TabTL && (base == "m" || base == "Hz" || base == "m/s");
+                (tab->tabIndex() == TabTL && (base == "m" || base == "Hz" || base == "m/s")) ||
+                (tab->tabIndex() == TabWL && base == "m");
             // The via counts small figures in a prefixed unit of its own: pF, nH, ps.
             if (auto* label = qobject_cast<QLabel*>(beside->widget()); label && !ownUnit) {
                 const QString text = label->text(), shown = QString::fromUtf8(unit);

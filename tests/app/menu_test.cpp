@@ -43,7 +43,7 @@ TEST_F(Menu, ListsTheCalculatorsByGroupWithoutMnemonics) {
         "  Serial Resistors", "  Non Inv OP amp", "  Inv OP amp", "  -", "  PI-net", "  T-net",
         "  dB, %, X", "  dBm, dBU, dBV", "  -", "  Convert Numbers", "  Rise Time",
         "  C Impededance", "  L Impedance", "  -", "  Standard Values", "  Resistor Combinations",
-        "  Regulator", "  -", "  Track Width", "  Via", "  Transmission Line", "Edit", "  Copy", "  Copy All Values",
+        "  Regulator", "  -", "  Track Width", "  Via", "  Electrical Spacing", "  Wavelength", "  Transmission Line", "Edit", "  Copy", "  Copy All Values",
         "  Clear All", "&Help", "  Key Strokes\tF1", "  About"};
     EXPECT_EQ(Layout(bar), expected);
     // The keys belong to the boxes and the window: no item takes one.

@@ -158,7 +158,7 @@ TEST(SettingsFile, EveryKeyIsReadIntoItsPlace) {
         }
     }
     EXPECT_EQ(st.NCNewEntryLocation, "1010");
-    EXPECT_EQ(st.TLChoices, (std::array<int16_t, 3>{2, 1, 0}));
+    EXPECT_EQ(st.Choices[TabTL], (std::array<int16_t, MaxChoices>{2, 1, 0, 0}));
     EXPECT_EQ(st.StartTab, 7);
     EXPECT_EQ(st.Values[TabTR][2], 2.5);
 }

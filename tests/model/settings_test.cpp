@@ -1,6 +1,7 @@
 #include "memory_store.h"
 #include "model/settings.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
 
 namespace oq {
@@ -18,9 +19,9 @@ TEST(Settings, FreshUserGetsDefaultsAndReadsEveryKeyInOrder) {
     EXPECT_EQ(st.NCNewEntryLocation, "0001");
     EXPECT_EQ(st.Values[TabTR][2], 0.0);
 
-    // Every decimals key, the number tab's entry location, the transmission line's three choices,
-    // then the tab and the rise time.
-    ASSERT_EQ(store.reads.size(), DecimalsCatalogue.size() + 6);
+    // Every decimals key, the number tab's entry location, the kept choices (two of the spacing,
+    // one of the wavelength, three of the transmission line), then the tab and the rise time.
+    ASSERT_EQ(store.reads.size(), DecimalsCatalogue.size() + 9);
     EXPECT_EQ(store.reads[0], "RP Voltage Decimals");
     EXPECT_EQ(store.reads[25], "T Reverse Attenuation Decimals");
     EXPECT_EQ(store.reads[26], "NC New Entry Location");
@@ -29,13 +30,23 @@ TEST(Settings, FreshUserGetsDefaultsAndReadsEveryKeyInOrder) {
     EXPECT_EQ(store.reads[56], "SV Value Decimals");
     EXPECT_EQ(store.reads[57], "RC Target Decimals");
     EXPECT_EQ(store.reads[61], "REG Vout Decimals");
+    // A calculator's choices follow its decimals keys.
+    const auto at = [&](const char* key) {
+        return std::find(store.reads.begin(), store.reads.end(), key) - store.reads.begin();
+    };
+    EXPECT_EQ(at("ES Spacing Unit"), at("ES Spacing Decimals") + 1);
+    EXPECT_EQ(at("ES Column"), at("ES Spacing Unit") + 1);
+    EXPECT_EQ(at("WL Length Unit"), at("WL Quarter Wavelength Decimals") + 1);
+    EXPECT_EQ(at("TL Line"), at("TL Skin Depth Decimals") + 1);
     const size_t n = store.reads.size();
-    EXPECT_EQ(store.reads[n - 5], "TL Line");
-    EXPECT_EQ(store.reads[n - 3], "TL Frequency Unit");
     EXPECT_EQ(store.reads[n - 2], "Tab");
     EXPECT_EQ(store.reads[n - 1], "TR System Rise Time");
-    // Microstrip, lengths in mm, frequency in GHz.
-    EXPECT_EQ(st.TLChoices, (std::array<int16_t, 3>{0, 0, 3}));
+    // A fresh user's: spacing in mm in column B1, wavelengths in mm; a microstrip line, lengths in
+    // mm, frequency in GHz.
+    EXPECT_EQ(st.Choices[TabES][0], 0);
+    EXPECT_EQ(st.Choices[TabES][1], 0);
+    EXPECT_EQ(st.Choices[TabWL][0], 1);
+    EXPECT_EQ(st.Choices[TabTL], (std::array<int16_t, MaxChoices>{0, 0, 3, 0}));
 
     SaveSettings(store, st, 0);
     EXPECT_TRUE(store.writes.empty());
@@ -65,21 +76,6 @@ TEST(Settings, StoredTextsAreReadTolerantly) {
         EXPECT_FLOAT_EQ(st.Decimals[c.tab][c.box], c.code) << c.key;
         EXPECT_FLOAT_EQ(st.DecimalsAtStart[c.tab][c.box], c.code) << c.key;
     }
-}
-
-// The transmission-line tab's choices: an option index the tab has, or the fresh user's.
-TEST(Settings, LineChoicesAreReadTolerantly) {
-    MemoryStore store;
-    store.values["TL Line"] = "4";
-    store.values["TL Length Unit"] = "3"; // there are three units: 0 to 2
-    store.values["TL Frequency Unit"] = "1.5";
-    CalculationState st;
-    LoadSettings(store, st);
-    EXPECT_EQ(st.TLChoices, (std::array<int16_t, 3>{4, 0, 3}));
-    st.TLChoices[TLLengthChoice] = 1;
-    SaveSettings(store, st, 0);
-    const std::vector<std::pair<std::string, std::string>> expected = {{"TL Length Unit", "1"}};
-    EXPECT_EQ(store.writes, expected);
 }
 
 TEST(Settings, StartTabFallsBackToTheFirstTab) {
@@ -117,6 +113,33 @@ TEST(Settings, OnlyChangedValuesAreWrittenInCatalogueOrder) {
         {"DB1 Times Decimals", " 0"},   {"IO Gain Decimals", " 103"},
         {"TR System Rise Time", "3.5"}, {"Tab", "7"},
     };
+    EXPECT_EQ(store.writes, expected);
+}
+
+// A stored choice that is no whole number among the options reads as a fresh user's; a choice
+// is written only when it differs from what the start read.
+TEST(Settings, ChoicesAreReadTolerantlyAndWrittenWhenChanged) {
+    const std::pair<const char*, int16_t> cases[] = {
+        {"2", 2}, {" 1", 1}, {"6", 0}, {"-1", 0}, {"1.5", 0}, {"B3", 0}, {"", 0}, {"1E300", 0},
+    };
+    for (const auto& [stored, expected] : cases) {
+        MemoryStore store;
+        store.values["ES Spacing Unit"] = stored; // mm, mil, inch
+        CalculationState st;
+        LoadSettings(store, st);
+        EXPECT_EQ(st.Choices[TabES][0], expected) << '"' << stored << '"';
+    }
+
+    MemoryStore store;
+    store.values["ES Column"] = "6";
+    CalculationState st;
+    LoadSettings(store, st);
+    EXPECT_EQ(st.Choices[TabES][1], 6);
+    st.Choices[TabWL][0] = 3;
+    st.Choices[TabES][0] = 1;
+    st.Choices[TabES][0] = 0; // back to what it was: nothing to write
+    SaveSettings(store, st, 0);
+    const std::vector<std::pair<std::string, std::string>> expected = {{"WL Length Unit", "3"}};
     EXPECT_EQ(store.writes, expected);
 }
 

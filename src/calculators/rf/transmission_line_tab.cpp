@@ -2,6 +2,7 @@
 
 #include "core/controls.h"
 #include "model/computations.h"
+#include "model/length_units.h"
 #include "model/notation.h"
 #include "model/prefix_units.h"
 #include "model/settings.h"
@@ -36,7 +37,7 @@ const char* const LineCaptions[LineTypeCount] = {"Microstrip", "Stripline (symme
                                                  "Coplanar waveguide",
                                                  "Coplanar waveguide with ground", "Coaxial line"};
 const char* const LengthCaptions[] = {"mm", "mil", "\xc2\xb5m"};
-constexpr double LengthFactors[] = {1e-3, 25.4e-6, 1e-6};
+constexpr double LengthFactors[] = {1e-3, MetresPerMil, 1e-6};
 const char* const FrequencyCaptions[] = {"Hz", "kHz", "MHz", "GHz"};
 constexpr double FrequencyFactors[] = {1, 1e3, 1e6, 1e9};
 
@@ -125,7 +126,7 @@ TransmissionLineTab::TransmissionLineTab(MainHost& host, const TabRow& row, QWid
         lengthGroup->addButton(lengthUnit_[k], k);
         lengthRow->addWidget(lengthUnit_[k]);
     }
-    lengthUnit_[st_.TLChoices[TLLengthChoice]]->setChecked(true);
+    lengthUnit_[st_.Choices[TabTL][TLLengthChoice]]->setChecked(true);
     auto* frequencyFrame = new QGroupBox(QStringLiteral("Frequency in"), this);
     frequencyFrame->setObjectName(QStringLiteral("Frame_TL_F"));
     auto* frequencyRow = new QHBoxLayout(frequencyFrame);
@@ -137,7 +138,7 @@ TransmissionLineTab::TransmissionLineTab(MainHost& host, const TabRow& row, QWid
         frequencyGroup->addButton(frequencyUnit_[k], k);
         frequencyRow->addWidget(frequencyUnit_[k]);
     }
-    frequencyUnit_[st_.TLChoices[TLFrequencyChoice]]->setChecked(true);
+    frequencyUnit_[st_.Choices[TabTL][TLFrequencyChoice]]->setChecked(true);
 
     auto* top = new QHBoxLayout;
     top->addWidget(lineCaption);
@@ -200,16 +201,16 @@ TransmissionLineTab::TransmissionLineTab(MainHost& host, const TabRow& row, QWid
         OnClick(lengthUnit_[k], [this, k] { Option_TL_Length_Click(k); });
     for (int k = 0; k < 4; ++k)
         OnClick(frequencyUnit_[k], [this, k] { Option_TL_F_Click(k); });
-    Option_TL_Length_Click(st_.TLChoices[TLLengthChoice]);
-    Option_TL_F_Click(st_.TLChoices[TLFrequencyChoice]);
+    Option_TL_Length_Click(st_.Choices[TabTL][TLLengthChoice]);
+    Option_TL_F_Click(st_.Choices[TabTL][TLFrequencyChoice]);
     showLine();
 }
 
 // Runs with SkipChange held: the kept line and units come back.
 void TransmissionLineTab::startUp() {
-    line_->setCurrentIndex(st_.TLChoices[TLLineChoice]);
-    lengthUnit_[st_.TLChoices[TLLengthChoice]]->setChecked(true);
-    frequencyUnit_[st_.TLChoices[TLFrequencyChoice]]->setChecked(true);
+    line_->setCurrentIndex(st_.Choices[TabTL][TLLineChoice]);
+    lengthUnit_[st_.Choices[TabTL][TLLengthChoice]]->setChecked(true);
+    frequencyUnit_[st_.Choices[TabTL][TLFrequencyChoice]]->setChecked(true);
     showLine();
 }
 
@@ -219,9 +220,9 @@ int TransmissionLineTab::solve() const {
 
 double TransmissionLineTab::factor(int index) const {
     if (IsLength(index))
-        return LengthFactors[st_.TLChoices[TLLengthChoice]];
+        return LengthFactors[st_.Choices[TabTL][TLLengthChoice]];
     if (index == Frequency)
-        return FrequencyFactors[st_.TLChoices[TLFrequencyChoice]];
+        return FrequencyFactors[st_.Choices[TabTL][TLFrequencyChoice]];
     if (index == Velocity)
         return LightSpeed / 100;
     return 1;
@@ -260,7 +261,7 @@ void TransmissionLineTab::showLine() {
 void TransmissionLineTab::Combo_TL_Line_Click(int index) {
     if (index < 0 || index >= LineTypeCount)
         return;
-    st_.TLChoices[TLLineChoice] = static_cast<int16_t>(index);
+    st_.Choices[TabTL][TLLineChoice] = static_cast<int16_t>(index);
     showLine();
     calculate();
 }
@@ -280,7 +281,7 @@ void TransmissionLineTab::reselectLastOption() {
 
 // Every length keeps its value and shows it in the new unit.
 void TransmissionLineTab::Option_TL_Length_Click(int index) {
-    st_.TLChoices[TLLengthChoice] = static_cast<int16_t>(index);
+    st_.Choices[TabTL][TLLengthChoice] = static_cast<int16_t>(index);
     const QString unit = QString::fromUtf8(LengthCaptions[index]);
     const QuietWrites quiet(st_, tab_);
     for (int i = 0; i < BoxCount; ++i) {
@@ -295,7 +296,7 @@ void TransmissionLineTab::Option_TL_Length_Click(int index) {
 
 // The frequency keeps its value and shows it in the new unit, as the lengths do.
 void TransmissionLineTab::Option_TL_F_Click(int index) {
-    st_.TLChoices[TLFrequencyChoice] = static_cast<int16_t>(index);
+    st_.Choices[TabTL][TLFrequencyChoice] = static_cast<int16_t>(index);
     const QString unit = QLatin1String(FrequencyCaptions[index]);
     unit_[Frequency]->setText(unit);
     box(Frequency)->setAccessibleName(boxName(Frequency) + QStringLiteral(", ") + unit);
