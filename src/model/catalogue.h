@@ -38,8 +38,8 @@ enum TabIndex : int {
 };
 // Room in the per-tab arrays for every index above, built or not.
 constexpr int TabSlots = TabIndexEnd;
-constexpr int MaxBoxes = 19; // the via's ten figures and nine results
-constexpr int MaxChoices = 4;
+constexpr int MaxBoxes = 19;  // the via's ten figures and nine results
+constexpr int MaxChoices = 8; // the board tabs' seven unit choices
 
 enum class CalculatorGroup { Resistors, AttenuatorsAndLevels, Conversions, Values, BoardAndRf };
 
@@ -270,7 +270,15 @@ inline constexpr auto Calculators = [] {
           Box("Outer Voltage Drop", "TW Outer Drop Decimals", "Outer Voltage Drop", "V"),
           Box("Inner Voltage Drop", "TW Inner Drop Decimals", "Inner Voltage Drop", "V"),
           Box("Outer Power Loss", "TW Outer Loss Decimals", "Outer Power Loss", "W", "1.3"),
-          Box("Inner Power Loss", "TW Inner Loss Decimals", "Inner Power Loss", "W", "1.3")}},
+          Box("Inner Power Loss", "TW Inner Loss Decimals", "Inner Power Loss", "W", "1.3")},
+         // The unit options, row by row: mm, mil, inch; A, mA; µm, oz; ohm, mohm; V, mV; W, mW.
+         {{{"TW Width Unit", 3, 0},
+           {"TW Current Unit", 2, 0},
+           {"TW Copper Unit", 2, 0},
+           {"TW Length Unit", 3, 0},
+           {"TW Resistance Unit", 2, 1},
+           {"TW Drop Unit", 2, 1},
+           {"TW Loss Unit", 2, 0}}}},
         {TabVIA,
          "VIA",
          "Vi&a",
@@ -294,7 +302,15 @@ inline constexpr auto Calculators = [] {
           Box("Capacitance", "VIA Capacitance Decimals", "Capacitance", "F", "1.3"),
           Box("Inductance", "VIA Inductance Decimals", "Inductance", "H", "1.3"),
           Box("Reactance", "VIA Reactance Decimals", "Reactance", "ohm"),
-          Box("Rise Time Degradation", "VIA Degradation Decimals", "Rise Time Degradation", "s")}},
+          Box("Rise Time Degradation", "VIA Degradation Decimals", "Rise Time Degradation", "s")},
+         // The unit options, row by row: mm, mil, inch; µm, mil; A, mA; µs, ns, ps.
+         {{{"VIA Hole Unit", 3, 0},
+           {"VIA Plating Unit", 2, 0},
+           {"VIA Board Unit", 3, 0},
+           {"VIA Pad Unit", 3, 0},
+           {"VIA Antipad Unit", 3, 0},
+           {"VIA Current Unit", 2, 0},
+           {"VIA Rise Time Unit", 3, 1}}}},
         {TabES,
          "ES",
          "Electrical Spacin&g",

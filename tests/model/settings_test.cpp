@@ -19,9 +19,10 @@ TEST(Settings, FreshUserGetsDefaultsAndReadsEveryKeyInOrder) {
     EXPECT_EQ(st.NCNewEntryLocation, "0001");
     EXPECT_EQ(st.Values[TabTR][2], 0.0);
 
-    // Every decimals key, the number tab's entry location, the kept choices (two of the spacing,
-    // one of the wavelength, three of the transmission line), then the tab and the rise time.
-    ASSERT_EQ(store.reads.size(), DecimalsCatalogue.size() + 9);
+    // Every decimals key, the number tab's entry location, the kept choices (seven of the track
+    // width, seven of the via, two of the spacing, one of the wavelength, three of the
+    // transmission line), then the tab and the rise time.
+    ASSERT_EQ(store.reads.size(), DecimalsCatalogue.size() + 23);
     EXPECT_EQ(store.reads[0], "RP Voltage Decimals");
     EXPECT_EQ(store.reads[25], "T Reverse Attenuation Decimals");
     EXPECT_EQ(store.reads[26], "NC New Entry Location");

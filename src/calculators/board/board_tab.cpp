@@ -64,6 +64,8 @@ int BoardTab::addRow(QGridLayout* grid, int line, QWidget* caption, const char* 
     const QByteArray optionCode = name.toLatin1();
     row.choice.emplace(*row.unit.group, frame, optionCode.constData(), captions,
                        [this, number](int k) { Unit_Click(number, k); });
+    // The rows with options are the tab's kept choices, in the order they are made.
+    row.kept = keptChoices_++;
     frame->layout()->setContentsMargins(0, 0, 0, 0);
     grid->addWidget(frame, line, unitColumn, Qt::AlignLeft);
     return number;
@@ -73,7 +75,7 @@ int BoardTab::addRow(QGridLayout* grid, int line, QWidget* caption, const char* 
 void BoardTab::startUp() {
     for (Row& row : rows_)
         if (row.choice)
-            row.choice->option(row.unit.start)->setChecked(true);
+            row.choice->option(st_.Choices[tab_][static_cast<size_t>(row.kept)])->setChecked(true);
 }
 
 const UnitChoice* BoardTab::unitChoice(int row) const {
@@ -84,6 +86,7 @@ const UnitChoice* BoardTab::unitChoice(int row) const {
 
 void BoardTab::Unit_Click(int row, int k) {
     Row& r = rows_[static_cast<size_t>(row)];
+    st_.Choices[tab_][static_cast<size_t>(r.kept)] = static_cast<int16_t>(k);
     const int first = r.boxes.front();
     if (!box(first)->isLocked()) {
         if (r.choice->clicked(st_, k, box(first), value(first)))

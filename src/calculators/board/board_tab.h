@@ -22,7 +22,6 @@ class BoardTab : public CalculatorTab {
     struct Unit {
         const UnitOptionGroup* group = nullptr; // options; nullptr: the one fixed unit below
         std::vector<const char*> captions;      // the options' captions, or the fixed unit's
-        int start = 0;                          // the option selected at start
         double factor = 1;                      // the fixed unit's base units per unit
     };
 
@@ -63,10 +62,12 @@ class BoardTab : public CalculatorTab {
         std::vector<int> boxes;
         Unit unit;
         std::optional<UnitChoice> choice;
+        int kept = -1; // the number of its choice among the tab's kept choices
     };
     double factorOf(int index) const;
 
     std::vector<Row> rows_;
+    int keptChoices_ = 0;
     std::vector<int> rowOfBox_;
 };
 

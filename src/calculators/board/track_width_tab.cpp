@@ -31,8 +31,8 @@ enum Box {
 };
 enum Unknown { SolveWidth = 0, SolveCurrent = 1 };
 
-const BoardTab::Unit Lengths{&BoardLengthUnits, {"mm", "mil", "inch"}, 0};
-const BoardTab::Unit Degrees{nullptr, {"°C"}, 0, 1};
+const BoardTab::Unit Lengths{&BoardLengthUnits, {"mm", "mil", "inch"}};
+const BoardTab::Unit Degrees{nullptr, {"°C"}, 1};
 } // namespace
 
 TrackWidthTab::TrackWidthTab(MainHost& host, const TabRow& row, QWidget* parent)
@@ -61,7 +61,7 @@ TrackWidthTab::TrackWidthTab(MainHost& host, const TabRow& row, QWidget* parent)
         OnClick(option_[i], [this, i] { Option_TW_Click(i); });
         const int first = i == SolveWidth ? OuterWidth : OuterCurrent;
         addRow(grid, 1 + i, option_[i], i == SolveWidth ? "W" : "I", boxes({first, first + 1}),
-               i == SolveWidth ? Lengths : Unit{&BoardCurrentUnits, {"A", "mA"}, 0});
+               i == SolveWidth ? Lengths : Unit{&BoardCurrentUnits, {"A", "mA"}});
     }
     struct Given {
         const char* name;
@@ -73,7 +73,7 @@ TrackWidthTab::TrackWidthTab(MainHost& host, const TabRow& row, QWidget* parent)
     const Given givens[] = {
         {"Label_TW_Rise", "Temperature rise", Rise, "T", Degrees},
         {"Label_TW_Ambient", "Ambient temperature", Ambient, "A", Degrees},
-        {"Label_TW_Copper", "Copper thickness", Copper, "CU", {&BoardCopperUnits, {"µm", "oz"}, 0}},
+        {"Label_TW_Copper", "Copper thickness", Copper, "CU", {&BoardCopperUnits, {"µm", "oz"}}},
         {"Label_TW_Length", "Track length", Length, "L", Lengths},
     };
     int line = 3;
@@ -92,9 +92,9 @@ TrackWidthTab::TrackWidthTab(MainHost& host, const TabRow& row, QWidget* parent)
         Unit unit;
     };
     const Result results[] = {
-        {"Label_TW_R", "Resistance", OuterR, "R", {&BoardResistanceUnits, {"ohm", "mohm"}, 1}},
-        {"Label_TW_U", "Voltage drop", OuterU, "U", {&BoardVoltageUnits, {"V", "mV"}, 1}},
-        {"Label_TW_P", "Power loss", OuterP, "P", {&BoardPowerUnits, {"W", "mW"}, 0}},
+        {"Label_TW_R", "Resistance", OuterR, "R", {&BoardResistanceUnits, {"ohm", "mohm"}}},
+        {"Label_TW_U", "Voltage drop", OuterU, "U", {&BoardVoltageUnits, {"V", "mV"}}},
+        {"Label_TW_P", "Power loss", OuterP, "P", {&BoardPowerUnits, {"W", "mW"}}},
     };
     for (const Result& r : results)
         addRow(grid, line++, addLabel(r.name, QLatin1String(r.caption)), r.letter,

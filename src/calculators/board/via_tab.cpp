@@ -46,34 +46,34 @@ struct Line {
     BoardTab::Unit unit;
 };
 
-const BoardTab::Unit Lengths{&BoardLengthUnits, {"mm", "mil", "inch"}, 0};
+const BoardTab::Unit Lengths{&BoardLengthUnits, {"mm", "mil", "inch"}};
 } // namespace
 
 ViaTab::ViaTab(MainHost& host, const TabRow& row, QWidget* parent)
     : BoardTab(host, row, parent) {
     const Line givens[] = {
         {Hole, "Hole diameter d", "D", Lengths},
-        {Plating, "Plating thickness t", "T", {&BoardPlatingUnits, {"µm", "mil"}, 0}},
+        {Plating, "Plating thickness t", "T", {&BoardPlatingUnits, {"µm", "mil"}}},
         {Thickness, "Board thickness h", "H", Lengths},
         {Pad, "Pad diameter D1", "PAD", Lengths},
         {Antipad, "Antipad diameter D2", "AP", Lengths},
-        {Permittivity, "Relative permittivity", "ER", {nullptr, {""}, 0, 1}},
-        {Current, "Current", "I", {&BoardCurrentUnits, {"A", "mA"}, 0}},
-        {Rise, "Temperature rise", "RISE", {nullptr, {"°C"}, 0, 1}},
-        {RiseTime, "Rise time", "TR", {&RiseTimeUnits, {"µs", "ns", "ps"}, 1}},
-        {Impedance, "Line impedance Z0", "Z0", {nullptr, {"ohm"}, 0, 1}},
+        {Permittivity, "Relative permittivity", "ER", {nullptr, {""}, 1}},
+        {Current, "Current", "I", {&BoardCurrentUnits, {"A", "mA"}}},
+        {Rise, "Temperature rise", "RISE", {nullptr, {"°C"}, 1}},
+        {RiseTime, "Rise time", "TR", {&RiseTimeUnits, {"µs", "ns", "ps"}}},
+        {Impedance, "Line impedance Z0", "Z0", {nullptr, {"ohm"}, 1}},
     };
     const Line results[] = {
         // One unit each, the one a via's figure is read in, so that both columns fit the page.
-        {Resistance, "Resistance", "R", {nullptr, {"mohm"}, 0, 1e-3}},
-        {Drop, "Voltage drop", "U", {nullptr, {"mV"}, 0, 1e-3}},
-        {Power, "Power", "P", {nullptr, {"mW"}, 0, 1e-3}},
-        {Ampacity, "Ampacity", "AMP", {nullptr, {"A"}, 0, 1}},
-        {Thermal, "Thermal resistance", "TH", {nullptr, {"K/W"}, 0, 1}},
-        {Capacitance, "Capacitance", "C", {nullptr, {"pF"}, 0, 1e-12}},
-        {Inductance, "Inductance", "L", {nullptr, {"nH"}, 0, 1e-9}},
-        {Reactance, "Reactance", "X", {nullptr, {"ohm"}, 0, 1}},
-        {Degradation, "Rise time added", "DT", {nullptr, {"ps"}, 0, 1e-12}},
+        {Resistance, "Resistance", "R", {nullptr, {"mohm"}, 1e-3}},
+        {Drop, "Voltage drop", "U", {nullptr, {"mV"}, 1e-3}},
+        {Power, "Power", "P", {nullptr, {"mW"}, 1e-3}},
+        {Ampacity, "Ampacity", "AMP", {nullptr, {"A"}, 1}},
+        {Thermal, "Thermal resistance", "TH", {nullptr, {"K/W"}, 1}},
+        {Capacitance, "Capacitance", "C", {nullptr, {"pF"}, 1e-12}},
+        {Inductance, "Inductance", "L", {nullptr, {"nH"}, 1e-9}},
+        {Reactance, "Reactance", "X", {nullptr, {"ohm"}, 1}},
+        {Degradation, "Rise time added", "DT", {nullptr, {"ps"}, 1e-12}},
     };
     // Created row by row, the figures before the results, so that the tab order follows them.
     const auto fill = [this](QGridLayout* grid, const Line* lines, int count) {

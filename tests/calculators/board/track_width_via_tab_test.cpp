@@ -218,6 +218,19 @@ TEST_F(TrackAndViaTabTest, ViaUnitOptions) {
     click("Command_VIA_Clear");
     EXPECT_TRUE(selected("D", 1) && selected("T", 1) && selected("H", 0) && selected("TR", 2) &&
                 selected("I", 1));
+
+    // The next start finds the units as they were left, and computes in them.
+    restart();
+    EXPECT_EQ(store.values["VIA Hole Unit"], "1");
+    EXPECT_EQ(store.values["VIA Rise Time Unit"], "2");
+    EXPECT_EQ(store.values.count("VIA Board Unit"), 0u); // as a fresh user has it
+    open(TabVIA, "VIA");
+    EXPECT_TRUE(selected("D", 1) && selected("T", 1) && selected("H", 0) && selected("PAD", 1) &&
+                selected("TR", 2) && selected("I", 1));
+    type(name(Hole), "10");
+    type(name(Plating), "1");
+    type(name(Thickness), "1.6002"); // 63 mil
+    EXPECT_EQ(text(Resistance), "1.235");
 }
 
 } // namespace
