@@ -227,6 +227,17 @@ bool CalculatorTab::boxMinus(int) {
     return false;
 }
 
+// One minus sign, leading the number: typed at the start, or over a selection from the start.
+bool CalculatorTab::minusLeads(int index) const {
+    const NumberBox* b = box(index);
+    if (!b)
+        return false;
+    if (b->hasSelectedText())
+        return b->selectionStart() == 0 && (!b->text().contains(QLatin1Char('-')) ||
+                                            b->selectedText().contains(QLatin1Char('-')));
+    return b->cursorPosition() == 0 && !b->text().contains(QLatin1Char('-'));
+}
+
 void CalculatorTab::boxDoubleClick(int index) {
     NumberBox* b = box(index);
     if (b && !b->isLocked() && !b->text().isEmpty())

@@ -66,6 +66,8 @@ class CalculatorTab : public QWidget {
     virtual QAbstractButton* unknownOption(int) const { return nullptr; }
     // "-" typed in a box with the minus rule; true lets it in.
     virtual bool boxMinus(int index);
+    // For a box that takes a sign: "-" may go where it leads the number, once.
+    bool minusLeads(int index) const;
     virtual void boxDoubleClick(int index);
     virtual void boxRightClick(int index, int modifiers);
     virtual void boxGotFocus(int index);

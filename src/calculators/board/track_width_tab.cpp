@@ -63,40 +63,33 @@ TrackWidthTab::TrackWidthTab(MainHost& host, const TabRow& row, QWidget* parent)
         addRow(grid, 1 + i, option_[i], i == SolveWidth ? "W" : "I", boxes({first, first + 1}),
                i == SolveWidth ? Lengths : Unit{&BoardCurrentUnits, {"A", "mA"}});
     }
-    struct Given {
+    struct Line {
         const char* name;
         const char* caption;
         int box;
         const char* letter;
         Unit unit;
     };
-    const Given givens[] = {
+    const Line givens[] = {
         {"Label_TW_Rise", "Temperature rise", Rise, "T", Degrees},
         {"Label_TW_Ambient", "Ambient temperature", Ambient, "A", Degrees},
         {"Label_TW_Copper", "Copper thickness", Copper, "CU", {&BoardCopperUnits, {"µm", "oz"}}},
         {"Label_TW_Length", "Track length", Length, "L", Lengths},
     };
     int line = 3;
-    for (const Given& g : givens) {
+    for (const Line& g : givens) {
         QLabel* caption = addLabel(g.name, QString::fromUtf8(g.caption));
         BoxRules rules;
         rules.minus = g.box == Ambient; // below freezing
         addRow(grid, line++, caption, g.letter, boxes({g.box}, rules), g.unit);
         box(g.box)->setLocked(false);
     }
-    struct Result {
-        const char* name;
-        const char* caption;
-        int box;
-        const char* letter;
-        Unit unit;
-    };
-    const Result results[] = {
+    const Line results[] = {
         {"Label_TW_R", "Resistance", OuterR, "R", {&BoardResistanceUnits, {"ohm", "mohm"}}},
         {"Label_TW_U", "Voltage drop", OuterU, "U", {&BoardVoltageUnits, {"V", "mV"}}},
         {"Label_TW_P", "Power loss", OuterP, "P", {&BoardPowerUnits, {"W", "mW"}}},
     };
-    for (const Result& r : results)
+    for (const Line& r : results)
         addRow(grid, line++, addLabel(r.name, QLatin1String(r.caption)), r.letter,
                boxes({r.box, r.box + 1}), r.unit);
 
@@ -241,13 +234,7 @@ QAbstractButton* TrackWidthTab::unknownOption(int index) const {
 
 // The minus sign only leads the ambient temperature: one, typed at the start.
 bool TrackWidthTab::boxMinus(int index) {
-    const NumberBox* b = box(index);
-    if (index != Ambient || !b)
-        return false;
-    if (b->hasSelectedText())
-        return b->selectionStart() == 0 && (!b->text().contains(QLatin1Char('-')) ||
-                                            b->selectedText().contains(QLatin1Char('-')));
-    return b->cursorPosition() == 0 && !b->text().contains(QLatin1Char('-'));
+    return index == Ambient && minusLeads(index);
 }
 
 } // namespace oq

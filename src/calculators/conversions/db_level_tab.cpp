@@ -249,13 +249,7 @@ void DbLevelTab::Command_DB2_Clear_Click() {
 
 // The minus sign only leads the dB level: one, typed at the start.
 bool DbLevelTab::boxMinus(int index) {
-    const NumberBox* b = box(index);
-    if (index != LevelDb || !b)
-        return false;
-    if (b->hasSelectedText())
-        return b->selectionStart() == 0 && (!b->text().contains(QLatin1Char('-')) ||
-                                            b->selectedText().contains(QLatin1Char('-')));
-    return b->cursorPosition() == 0 && !b->text().contains(QLatin1Char('-'));
+    return index == LevelDb && minusLeads(index);
 }
 
 void DbLevelTab::redisplayBox(int index) {
