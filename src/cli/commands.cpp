@@ -36,17 +36,6 @@ std::string Caption(const char* caption) {
     return s;
 }
 
-// "E-96", "E96" and "e-96" name one series.
-std::optional<Series> AnySeriesNamed(const std::string& name) {
-    std::string key;
-    for (const char c : name)
-        if (c != '-')
-            key += static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    if (key.size() < 2 || key[0] != 'E')
-        return std::nullopt;
-    return SeriesByName("E-" + key.substr(1));
-}
-
 // "e96_nearest"
 std::string SeriesKey(Series series, const char* which) {
     std::string key;
@@ -101,7 +90,7 @@ Outcome ComputeSeriesMembers(const ComputationInput& in) {
         return usage("too few values");
     std::vector<Series> series(kAllSeries.begin(), kAllSeries.end());
     if (const auto it = in.texts.find("series"); it != in.texts.end()) {
-        const std::optional<Series> named = AnySeriesNamed(it->second);
+        const std::optional<Series> named = SeriesNamed(it->second);
         if (!named)
             return usage("unknown series \"" + it->second + "\"");
         series = {*named};
