@@ -141,10 +141,4 @@ std::string CombinationLine(const Combination& c);
 std::string CombinationResultFile(double target, const CombinationParts& parts,
                                   const CombinationResult& result, bool tenPerCount);
 
-// Reads a resistance as typed: "4700", "4.7k", "4k7", "2M2", "4R7", "0,47", "100m" (milliohm).
-// Nothing for anything else. A small reader of its own until the shared SI reader lands.
-std::optional<double> ReadResistance(std::string_view text);
-// Whether a text is on its way to a resistance: "", "4k", "4.", "4k7" are; "4k7k", "4.7.1" not.
-bool ResistanceTyping(std::string_view text);
-
 } // namespace oq

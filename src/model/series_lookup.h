@@ -21,11 +21,4 @@ struct SeriesNeighbours {
 // beyond the double range.
 SeriesNeighbours LookUpSeries(Series series, double value);
 
-// A resistance as the value box takes it: "4700", "4.7k", "4k7", "2M2", "4R7", "R47", "470R",
-// with one of the letters p n u (or µ) m k K M G T R, a comma for the point. Nothing for a text
-// that is no such value. Stands in for the command line's SI reader until the tab can share it.
-std::optional<double> ReadTypedResistance(std::string_view text);
-// Whether a text can still grow into one while it is typed ("", ".", "4k").
-bool IsTypedResistancePrefix(std::string_view text);
-
 } // namespace oq

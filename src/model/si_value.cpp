@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cfloat>
 #include <charconv>
+#include <cmath>
 #include <string>
 
 namespace oq {
@@ -120,6 +121,112 @@ std::optional<double> ReadSiValue(std::string_view text) {
     if (ec != std::errc() || end != number.data() + number.size())
         return std::nullopt;
     return v;
+}
+
+namespace {
+
+// The power of ten of a prefix letter; nothing for another character. "µ" arrives as its two
+// UTF-8 bytes and is read as "u" before this.
+std::optional<int> prefixPower(char c) {
+    switch (c) {
+    case 'p':
+        return -12;
+    case 'n':
+        return -9;
+    case 'u':
+        return -6;
+    case 'm':
+        return -3;
+    case 'R':
+    case 'r':
+        return 0;
+    case 'k':
+    case 'K':
+        return 3;
+    case 'M':
+        return 6;
+    case 'G':
+        return 9;
+    case 'T':
+        return 12;
+    default:
+        return std::nullopt;
+    }
+}
+
+struct Parts {
+    std::string digits;       // the mantissa with its point, "4.7"
+    std::optional<int> power; // the prefix letter's
+    bool complete = false;    // at least one digit
+};
+
+// Splits "4k7" into "4.7" and 3. Nothing where the text breaks the pattern: digits, at most one
+// point, at most one letter, no point on both sides of the letter.
+std::optional<Parts> split(std::string_view text) {
+    std::string s;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text.substr(i, 2) == "\xC2\xB5") { // µ
+            s += 'u';
+            ++i;
+        } else if (text[i] == ',') {
+            s += '.';
+        } else {
+            s += text[i];
+        }
+    }
+    while (!s.empty() && s.front() == ' ')
+        s.erase(s.begin());
+    while (!s.empty() && s.back() == ' ')
+        s.pop_back();
+
+    Parts p;
+    bool point = false;
+    bool letterIsPoint = false; // "4k7" rather than "4.7k"
+    for (char c : s) {
+        if (c >= '0' && c <= '9') {
+            if (p.power && !letterIsPoint)
+                return std::nullopt; // "4.7k7"
+            p.digits += c;
+            p.complete = true;
+        } else if (c == '.') {
+            if (point || p.power)
+                return std::nullopt;
+            point = true;
+            p.digits += c;
+        } else if (const auto power = prefixPower(c); power && !p.power) {
+            p.power = power;
+            if (!point) {
+                point = letterIsPoint = true;
+                p.digits += '.';
+            }
+        } else {
+            return std::nullopt;
+        }
+    }
+    return p;
+}
+
+} // namespace
+
+std::optional<double> ReadTypedResistance(std::string_view text) {
+    const std::optional<Parts> p = split(text);
+    if (!p || !p->complete)
+        return std::nullopt;
+    // Read as one decimal number with its exponent, so that 4k7 is the same double as 4700;
+    // from_chars reads the point whatever the locale and wants a digit before it.
+    std::string number = p->digits.front() == '.' ? "0" : "";
+    number += p->digits;
+    number += 'e';
+    number += std::to_string(p->power.value_or(0));
+    double v = 0;
+    const auto r = std::from_chars(number.data(), number.data() + number.size(), v);
+    if (r.ec != std::errc() || r.ptr != number.data() + number.size() || !std::isfinite(v))
+        return std::nullopt;
+    return v;
+}
+
+bool IsTypedResistancePrefix(std::string_view text) {
+    return split(text).has_value();
 }
 
 } // namespace oq

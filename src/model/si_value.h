@@ -16,4 +16,11 @@ namespace oq {
 // reads as the largest double of its sign, one below it as zero.
 std::optional<double> ReadSiValue(std::string_view text);
 
+// A resistance as the resistance boxes take it, keys typed one by one: "4700", "4.7k", "4k7",
+// "2M2", "4R7", "R47", "470R", with one of the letters p n u (or µ) m k K M G T R, a comma for
+// the point, blanks around it. No sign and no exponent: nothing for any other text.
+std::optional<double> ReadTypedResistance(std::string_view text);
+// Whether a text can still grow into one while it is typed ("", ".", "k", "4k").
+bool IsTypedResistancePrefix(std::string_view text);
+
 } // namespace oq

@@ -365,40 +365,5 @@ TEST(ResistorCombinations, Texts) {
               std::string::npos);
 }
 
-TEST(ResistorCombinations, ReadsShortForms) {
-    struct Case {
-        const char* text;
-        std::optional<double> value;
-    };
-    for (const Case& c : {Case{"4700", 4700},
-                          Case{"4k7", 4700},
-                          Case{"4.7k", 4700},
-                          Case{"4K7", 4700},
-                          Case{"2M2", 2.2e6},
-                          Case{"4R7", 4.7},
-                          Case{"0,47", 0.47},
-                          Case{".47", 0.47},
-                          Case{"100m", 0.1},
-                          Case{"1G", 1e9},
-                          Case{"4.", 4},
-                          Case{"k7", 700},
-                          Case{"", std::nullopt},
-                          Case{"k", std::nullopt},
-                          Case{".", std::nullopt},
-                          Case{"4.7k7", std::nullopt},
-                          Case{"4k7.1", std::nullopt},
-                          Case{"4k7k", std::nullopt},
-                          Case{"4x", std::nullopt},
-                          Case{"-4", std::nullopt},
-                          Case{"1e3", std::nullopt}}) {
-        EXPECT_EQ(ReadResistance(c.text), c.value) << c.text;
-    }
-    EXPECT_TRUE(ResistanceTyping(""));
-    EXPECT_TRUE(ResistanceTyping("4k"));
-    EXPECT_TRUE(ResistanceTyping("4."));
-    EXPECT_FALSE(ResistanceTyping("4.7k7"));
-    EXPECT_FALSE(ResistanceTyping("4 k"));
-}
-
 } // namespace
 } // namespace oq

@@ -46,5 +46,47 @@ TEST(SiValue, RefusesAnythingElse) {
         EXPECT_FALSE(ReadSiValue(text).has_value()) << '"' << text << '"';
 }
 
+// A resistance as the boxes take it; a typed 4k7 is the very double 4700.
+TEST(SiValue, TypedResistances) {
+    struct Case {
+        const char* text;
+        double value;
+    };
+    const Case read[] = {{"4700", 4700},
+                         {"4k7", 4700},
+                         {"4.7k", 4700},
+                         {"4K7", 4700},
+                         {"2M2", 2.2e6},
+                         {"4R7", 4.7},
+                         {"R47", 0.47},
+                         {"470R", 470},
+                         {"4,7k", 4700},
+                         {"1G", 1e9},
+                         {"4m7", 4.7e-3},
+                         {"4\xC2\xB5"
+                          "7",
+                          4.7e-6},
+                         {"4.", 4},
+                         {" 10k ", 1e4},
+                         {".5", 0.5},
+                         {"0,47", 0.47},
+                         {"100m", 0.1},
+                         {"k7", 700}};
+    for (const Case& c : read) {
+        const auto v = ReadTypedResistance(c.text);
+        ASSERT_TRUE(v.has_value()) << c.text;
+        EXPECT_EQ(*v, c.value) << c.text;
+        EXPECT_TRUE(IsTypedResistancePrefix(c.text)) << c.text;
+    }
+    for (const char* bad :
+         {"4k7k", "4.7k7", "4k7.1", "4..7", "4x", "k7M", "1e3", "-4k7", "4 7", "4 k"})
+        EXPECT_FALSE(ReadTypedResistance(bad).has_value()) << bad;
+    // What typing passes through on its way to a value.
+    for (const char* partial : {"", ".", "k", "4k"})
+        EXPECT_TRUE(IsTypedResistancePrefix(partial)) << partial;
+    EXPECT_FALSE(ReadTypedResistance("").has_value() || ReadTypedResistance(".").has_value() ||
+                 ReadTypedResistance("k").has_value());
+}
+
 } // namespace
 } // namespace oq

@@ -5,6 +5,7 @@
 #include "core/platform.h"
 #include "core/save_file.h"
 #include "model/checked.h"
+#include "model/si_value.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -252,13 +253,13 @@ QChar ResistorCombinationsTab::boxFilterKey(int, QChar key) {
 
 bool ResistorCombinationsTab::boxFilterText(int, QString& text, int&) {
     text.replace(QLatin1Char(','), QLatin1Char('.'));
-    return ResistanceTyping(text.toStdString());
+    return IsTypedResistancePrefix(text.toStdString());
 }
 
 void ResistorCombinationsTab::Text_Change(int index) {
     if (ownWrite())
         return;
-    value(index) = ReadResistance(box(index)->text().toStdString()).value_or(0);
+    value(index) = ReadTypedResistance(box(index)->text().toStdString()).value_or(0);
     bool any = false;
     for (int b = 0; b < boxCount(); ++b)
         any = any || !box(b)->text().isEmpty();
@@ -282,7 +283,7 @@ CombinationParts ResistorCombinationsTab::partsAsked() const {
     CombinationParts parts;
     parts.series = kAllSeries[static_cast<size_t>(std::max(0, series_->currentIndex()))];
     for (int b = 1; b <= ExcludedBoxes; ++b)
-        if (const auto v = ReadResistance(box(b)->text().toStdString()); v && *v > 0)
+        if (const auto v = ReadTypedResistance(box(b)->text().toStdString()); v && *v > 0)
             parts.excluded.push_back(*v);
     return parts;
 }
@@ -301,7 +302,7 @@ void ResistorCombinationsTab::research() {
         const std::string text = box(b)->text().toStdString();
         if (b > 0 && text.empty())
             continue;
-        const std::optional<double> v = ReadResistance(text);
+        const std::optional<double> v = ReadTypedResistance(text);
         valid = valid && v && (b == 0 ? CombinationTarget(*v) : *v > 0 && std::isfinite(*v));
     }
     if (!valid) {

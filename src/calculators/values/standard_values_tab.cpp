@@ -5,6 +5,7 @@
 #include "model/checked.h"
 #include "model/notation.h"
 #include "model/series_lookup.h"
+#include "model/si_value.h"
 
 #include <QAbstractItemView>
 #include <QButtonGroup>
