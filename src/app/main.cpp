@@ -2,6 +2,7 @@
 #include "app/tab_table.h"
 #include "core/platform.h"
 #include "core/qsettings_store.h"
+#include "core/start_up_style.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -50,6 +51,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     // Under Wayland the entry is found by its file name instead.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.ohmquill.Ohmquill"));
+    oq::UseStartUpStyle();
 
     oq::QtPlatform platform;
     oq::QSettingsStore store;

@@ -2,9 +2,11 @@
 #include "palettes.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QImage>
 #include <QPainter>
+#include <QSvgRenderer>
 #include <cmath>
 #include <gtest/gtest.h>
 #include <string>
@@ -142,6 +144,69 @@ TEST_P(Pictures, DrawAfreshAfterResizeScreenOrThemeChange) {
             Render(fresh, c.after.palette, c.after.pixelRatio, hint * c.after.scale);
         EXPECT_EQ(again, first) << "after " << c.change;
     }
+}
+
+// The share of one image's ink that the other has nowhere within a pixel of it.
+double Unmatched(const QImage& image, const QImage& other, QColor window) {
+    auto ink = [window](const QImage& i, int x, int y) {
+        return x >= 0 && y >= 0 && x < i.width() && y < i.height() &&
+               Distance(i.pixelColor(x, y), window) > 64;
+    };
+    int inked = 0, unmatched = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            if (!ink(image, x, y))
+                continue;
+            ++inked;
+            bool near = false;
+            for (int dy = -1; dy <= 1 && !near; ++dy)
+                for (int dx = -1; dx <= 1 && !near; ++dx)
+                    near = ink(other, x + dx, y + dy);
+            unmatched += near ? 0 : 1;
+        }
+    return inked ? static_cast<double>(unmatched) / inked : 0;
+}
+
+// The labels are written in the widget's font, not by the SVG renderer, yet sit where the drawing
+// puts them, anchored at their start, middle or end: the picture matches the renderer's own
+// drawing of the whole file to within a pixel.
+TEST_P(Pictures, LabelsSitWhereTheDrawingPutsThem) {
+    SchematicPicture picture(path());
+    const QPalette palette = LightPalette();
+    const QColor window = palette.color(QPalette::Window);
+    const QImage ours = Render(picture, palette, 1.0);
+
+    QFile file(path());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    QByteArray drawing = file.readAll();
+    drawing.replace("currentColor", picture.ink().name().toLatin1());
+    QSvgRenderer renderer(drawing);
+    QImage whole(ours.size(), QImage::Format_RGB32);
+    whole.fill(window);
+    QPainter painter(&whole);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QSizeF drawn = QSizeF(renderer.defaultSize()) * picture.fontMetrics().height() / 13.0;
+    renderer.render(&painter, QRectF(QPointF((whole.width() - drawn.width()) / 2,
+                                             (whole.height() - drawn.height()) / 2),
+                                     drawn));
+    painter.end();
+    EXPECT_LT(Unmatched(ours, whole, window), 0.01);
+    EXPECT_LT(Unmatched(whole, ours, window), 0.01);
+}
+
+// The drawing's scale and its labels follow the widget's font: after a font change the picture,
+// at the same size, looks as a fresh one drawn with that font.
+TEST_P(Pictures, DrawAfreshAfterAFontChange) {
+    SchematicPicture used(path());
+    const QSize size = used.sizeHint() * 2;
+    Render(used, LightPalette(), 1.0, size);
+    QFont larger = used.font();
+    larger.setPointSizeF(larger.pointSizeF() * 1.5);
+    used.setFont(larger);
+    const QImage again = Render(used, LightPalette(), 1.0, size);
+    SchematicPicture fresh(path());
+    fresh.setFont(larger);
+    EXPECT_EQ(again, Render(fresh, LightPalette(), 1.0, size));
 }
 
 std::vector<std::string> AllPictures() {
