@@ -187,13 +187,13 @@ void CheckSiValue(const std::string& text, double x) {
         Fail("a written number does not read back", written);
 }
 
-// The combinations tab's reader and its texts.
+// The resistance boxes' reader.
 void CheckResistance(const std::string& text) {
-    const std::optional<double> r = ReadResistance(text);
+    const std::optional<double> r = ReadTypedResistance(text);
     if (r && (!std::isfinite(*r) || *r < 0))
-        Fail("ReadResistance gave no resistance", text);
-    if (r && !ResistanceTyping(text))
-        Fail("ReadResistance read a text the box refuses", text);
+        Fail("ReadTypedResistance gave no resistance", text);
+    if (r && !IsTypedResistancePrefix(text))
+        Fail("ReadTypedResistance read a text the box refuses", text);
 }
 
 void CheckCombinationTexts(double x) {
