@@ -521,73 +521,44 @@ CombinationResult CombinationSearch::find(const CombinationRequest& request,
     // ---- three parts: the last part from the sorted parts, the other two in loops
     if (maxParts >= 3) {
         Count three(length, T);
-        // a <= b <= c
-        for (size_t i = 0; i < N && !cancelled(); ++i) {
-            const double a = pv[i];
-            size_t j = i;
-            for (; j < N; ++j) {
-                const double ab = a + pv[j], b = pv[j];
-                if (walk(ps, j, N, needSeries(ab, T), [&](size_t u) {
-                        if (!three.within(ab + pv[u]))
-                            return false;
-                        three.offer(Arrangement::Series3, {a, b, pv[u], 0});
-                        return true;
-                    }))
+        // Every a, every b from a on (`ordered`: a <= b) or from the start, and the c that walk()
+        // finds for what a and b leave: `need(a, b)` is the c wanted, `whole(a, b, c)` the value.
+        const auto search = [&](bool ordered, auto need, auto whole, Arrangement arrangement) {
+            for (size_t i = 0; i < N && !cancelled(); ++i) {
+                const double a = pv[i];
+                const size_t first = ordered ? i : 0;
+                size_t j = first;
+                for (; j < N; ++j) {
+                    const double b = pv[j];
+                    if (walk(ps, j, N, need(a, b), [&](size_t u) {
+                            if (!three.within(whole(a, b, pv[u])))
+                                return false;
+                            three.offer(arrangement, {a, b, pv[u], 0});
+                            return true;
+                        }))
+                        break;
+                }
+                if (j == first)
                     break;
             }
-            if (j == i)
-                break;
-        }
-        for (size_t i = 0; i < N && !cancelled(); ++i) {
-            const double a = pv[i];
-            size_t j = i;
-            for (; j < N; ++j) {
-                const double ab = par(a, pv[j]), b = pv[j];
-                if (walk(ps, j, N, needParallel(ab, T), [&](size_t u) {
-                        if (!three.within(par(ab, pv[u])))
-                            return false;
-                        three.offer(Arrangement::Parallel3, {a, b, pv[u], 0});
-                        return true;
-                    }))
-                    break;
-            }
-            if (j == i)
-                break;
-        }
+        };
+        // a + b + c and a // b // c, a <= b <= c
+        search(
+            true, [&](double a, double b) { return needSeries(a + b, T); },
+            [](double a, double b, double c) { return a + b + c; }, Arrangement::Series3);
+        search(
+            true, [&](double a, double b) { return needParallel(par(a, b), T); },
+            [&](double a, double b, double c) { return par(par(a, b), c); },
+            Arrangement::Parallel3);
         // a + (b // c), a // (b + c); c >= b, a any
-        for (size_t i = 0; i < N && !cancelled(); ++i) {
-            const double a = pv[i];
-            size_t j = 0;
-            for (; j < N; ++j) {
-                const double b = pv[j];
-                if (walk(ps, j, N, needParallel(b, needSeries(a, T)), [&](size_t u) {
-                        if (!three.within(a + par(b, pv[u])))
-                            return false;
-                        three.offer(Arrangement::SeriesOfParallel3, {a, b, pv[u], 0});
-                        return true;
-                    }))
-                    break;
-            }
-            if (j == 0)
-                break;
-        }
-        for (size_t i = 0; i < N && !cancelled(); ++i) {
-            const double a = pv[i];
-            const double sum = needParallel(a, T);
-            size_t j = 0;
-            for (; j < N; ++j) {
-                const double b = pv[j];
-                if (walk(ps, j, N, needSeries(b, sum), [&](size_t u) {
-                        if (!three.within(par(a, b + pv[u])))
-                            return false;
-                        three.offer(Arrangement::ParallelOfSeries3, {a, b, pv[u], 0});
-                        return true;
-                    }))
-                    break;
-            }
-            if (j == 0)
-                break;
-        }
+        search(
+            false, [&](double a, double b) { return needParallel(b, needSeries(a, T)); },
+            [&](double a, double b, double c) { return a + par(b, c); },
+            Arrangement::SeriesOfParallel3);
+        search(
+            false, [&](double a, double b) { return needSeries(b, needParallel(a, T)); },
+            [&](double a, double b, double c) { return par(a, b + c); },
+            Arrangement::ParallelOfSeries3);
         result.best[2] = three.list.take();
     }
 
